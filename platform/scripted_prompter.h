@@ -1,0 +1,56 @@
+#pragma once
+// A prompter without a screen: it keeps every message in order and answers questions from
+// a queue given in advance. Tests read what the user would have seen; the command line
+// echoes each message as "[level] text" and takes its answers from `--answers`.
+
+#include "platform/prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QTextStream>
+
+#include <optional>
+
+struct RecordedMessage {
+    MessageIcon icon;
+    QString text;
+    MessageButtons buttons;
+    QString caption;
+    Answer answer;
+};
+
+class ScriptedPrompter final : public Prompter {
+public:
+    explicit ScriptedPrompter(const QList<Answer> &answers = {}, QTextStream *echo = nullptr);
+
+    Answer ask(MessageIcon icon, const QString &text, MessageButtons buttons,
+               const QString &caption = QString()) override;
+
+    void enqueue(Answer answer);
+    qsizetype pendingAnswers() const { return m_answers.size(); }
+
+    const QList<RecordedMessage> &messages() const { return m_messages; }
+    // Forgets the messages seen so far; answers still queued stay queued.
+    void clear() { m_messages.clear(); }
+
+private:
+    void echo(const RecordedMessage &message);
+
+    QQueue<Answer> m_answers;
+    QList<RecordedMessage> m_messages;
+    QTextStream *m_echo;
+};
+
+// Whether a button set offers the answer.
+bool answerFits(Answer answer, MessageButtons buttons);
+
+// The Polish label of the button that gives the answer ("Tak", "Anuluj", ...).
+QString answerLabel(Answer answer);
+
+// The Polish name of a message's level as the echo prints it ("ostrzeżenie", ...).
+QString messageLevelName(MessageIcon icon);
+
+// Reads one answer as a user types it, in English or Polish: "t", "tak", "yes", "nie", "ok",
+// "anuluj", "ponów" ... Letter case does not matter.
+std::optional<Answer> parseAnswerWord(const QString &word);
