@@ -1,0 +1,80 @@
+#include "cli/cli_app.h"
+
+#include "cli/standard_commands.h"
+#include "platform/app_info.h"
+#include "platform/progress.h"
+#include "platform/scripted_prompter.h"
+
+#include <exception>
+
+QString cliVersionLine()
+{
+    return QStringLiteral("ksiega-cli (%1) %2")
+        .arg(QString::fromUtf8(KSIEGA_PROGRAM_NAME), QStringLiteral(KSIEGA_VERSION));
+}
+
+QString cliUsage(const CommandRegistry &commands)
+{
+    QString usage = QStringLiteral(
+        "Użycie: ksiega-cli [--dr KATALOG] [--rok RRRR] [--miesiac MM] [--operator NAZWA]\n"
+        "                   [--answers y,n,ok,...] [--version] POLECENIE [ARGUMENTY...]\n"
+        "Zamiast --dr i --rok można podać dr=KATALOG (\"_\" oznacza spację) oraz rok RRRR.\n");
+    if (commands.commands().isEmpty())
+        return usage + QStringLiteral("Brak dostępnych poleceń.\n");
+    usage += QStringLiteral("Polecenia:\n");
+    for (auto it = commands.commands().cbegin(); it != commands.commands().cend(); ++it)
+        usage += QStringLiteral("  %1  %2\n").arg(it.key(), -16).arg(it.value().summary);
+    return usage;
+}
+
+static int usageError(QTextStream &err, const QString &message, const CommandRegistry &commands)
+{
+    err << "ksiega-cli: " << message << '\n' << cliUsage(commands);
+    err.flush();
+    return CliUsageError;
+}
+
+int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    return runCli(args, out, err, standardCommands());
+}
+
+int runCli(const QStringList &args, QTextStream &out, QTextStream &err,
+           const CommandRegistry &commands)
+{
+    const GlobalOptionsResult parsed = parseGlobalOptions(args);
+    if (!parsed.ok())
+        return usageError(err, parsed.error, commands);
+    const GlobalOptions &options = parsed.options;
+    if (options.version) {
+        out << cliVersionLine() << '\n';
+        return CliSuccess;
+    }
+    if (options.help) {
+        out << cliUsage(commands);
+        return CliSuccess;
+    }
+    if (options.command.isEmpty())
+        return usageError(err, QStringLiteral("Nie podano polecenia."), commands);
+    const QString name = options.command.constFirst();
+    const CommandEntry *command = commands.find(name);
+    if (!command)
+        return usageError(err, QStringLiteral("Nieznane polecenie: %1").arg(name), commands);
+
+    ScriptedPrompter prompter(options.answers, &err);
+    SilentProgress progress;
+    CommandContext context{options, options.command.mid(1), out, err, prompter, progress};
+    // A failure nobody caught still ends as a message and a failure code, not as an abort
+    // with no word on what went wrong.
+    try {
+        const int code = command->run(context);
+        out.flush();
+        return code;
+    } catch (const std::exception &failure) {
+        out.flush();
+        err << '[' << messageLevelName(MessageIcon::Error) << "] "
+            << QString::fromUtf8(failure.what()) << '\n';
+        err.flush();
+        return CliFailed;
+    }
+}

@@ -1,0 +1,7 @@
+#include "cli/standard_commands.h"
+
+CommandRegistry standardCommands()
+{
+    CommandRegistry registry;
+    return registry;
+}
