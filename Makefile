@@ -1,0 +1,38 @@
+# Set-up and everyday commands. `make run` and `make test` are all a new machine needs.
+BUILD_DIR ?= build
+WERROR ?= 0
+PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libsqlite3-dev \
+            libgtest-dev sqlite3 poppler-utils xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CLI := $(BUILD_DIR)/cli/ksiega-cli
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Instaluję brakujące pakiety:" $$missing; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKSIEGA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	$(CLI) --version
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	$(BUILD_DIR)/bench/ksiega-bench
+
+clean:
+	rm -rf $(BUILD_DIR)

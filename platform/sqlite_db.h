@@ -1,0 +1,91 @@
+#pragma once
+// A thin layer over the SQLite C API: a connection to one table file set up the way every
+// table file is used (rollback journal, full synchronous writes, busy timeout, the Polish
+// collations) and prepared statements that bind and read Qt values.
+
+#include "platform/db_error.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class Statement {
+public:
+    Statement(sqlite3 *db, const QString &sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void bind(int position, const QVariant &value); // 1-based; invalid QVariant binds NULL
+    void bindAll(const QVariantList &values);
+    bool step();          // true while a row is available
+    void run();           // steps to the end, for statements without rows
+    void reset();         // ready for new bindings; clears them
+
+    int columnCount() const;
+    QVariant column(int index) const; // qint64, double, QString, QByteArray or invalid (NULL)
+    qint64 columnInt64(int index) const;
+    bool columnIsNull(int index) const;
+    sqlite3_stmt *handle() const { return stmt_; }
+
+private:
+    sqlite3 *db_;
+    sqlite3_stmt *stmt_ = nullptr;
+    QString sql_;
+};
+
+// Resets a statement when the scope ends, so a cached statement never keeps a read lock.
+class StatementScope {
+public:
+    explicit StatementScope(Statement &statement) : statement_(statement) {}
+    ~StatementScope() { statement_.reset(); }
+    StatementScope(const StatementScope &) = delete;
+    StatementScope &operator=(const StatementScope &) = delete;
+    Statement *operator->() { return &statement_; }
+    Statement &operator*() { return statement_; }
+
+private:
+    Statement &statement_;
+};
+
+class Connection {
+public:
+    enum class Mode { ReadWrite, ReadOnly, Create };
+
+    Connection(const QString &path, Mode mode);
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    const QString &path() const { return path_; }
+    bool isReadOnly() const { return mode_ == Mode::ReadOnly; }
+    sqlite3 *handle() const { return db_; }
+
+    void exec(const QString &sql);
+    // A statement prepared once per connection and kept; reset it after use (StatementScope).
+    Statement &cached(const QString &sql);
+    qint64 lastInsertRowid() const;
+    int changes() const;
+
+    // One write transaction at a time per connection; nested begins are counted so that a
+    // walk inside a larger one commits with the outer one.
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return depth_ > 0; }
+
+private:
+    QString path_;
+    Mode mode_;
+    sqlite3 *db_ = nullptr;
+    QHash<QString, std::shared_ptr<Statement>> cache_;
+    int depth_ = 0;
+};
+
+// Turns a failed SQLite call into a Polish error that names the file.
+[[noreturn]] void throwSqliteError(sqlite3 *db, int code, const QString &path);
+QString quoteIdentifier(const QString &name);

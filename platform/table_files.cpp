@@ -1,0 +1,158 @@
+#include "platform/table_files.h"
+
+#include "platform/paths.h"
+#include "platform/sqlite_db.h"
+#include "platform/table_lock.h"
+#include "platform/table_schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+TableLock lockExclusively(const QString &file)
+{
+    auto lock = TableLock::acquire(file, TableLock::Mode::Exclusive);
+    if (!lock)
+        throw DbError(QStringLiteral("Tabela jest używana przez inny program.\rBaza : ") + file);
+    return std::move(*lock);
+}
+
+// Opening the file lets SQLite roll back and remove a journal left by an interrupted write.
+void settleJournal(const QString &file)
+{
+    if (!QFile::exists(file + QStringLiteral("-journal")))
+        return;
+    {
+        Connection connection(file, Connection::Mode::ReadWrite);
+        connection.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    }
+    if (QFile::exists(file + QStringLiteral("-journal")))
+        throw DbError(QStringLiteral("Tabela jest w trakcie zapisu przez inny program.\rBaza : ")
+                      + file);
+}
+
+QString existingTableFile(const QString &path)
+{
+    const QString file = tableFilePath(path);
+    if (!QFileInfo::exists(file))
+        throw DbError(QStringLiteral("Tabela nie istnieje.\rBaza : ") + file);
+    return file;
+}
+
+} // namespace
+
+QString tableFilePath(const QString &path)
+{
+    QString file = path;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".DB");
+    return resolvePath(file);
+}
+
+bool tableExists(const QString &path)
+{
+    return QFileInfo::exists(tableFilePath(path));
+}
+
+void createTable(const QString &path, const TableDef &definition, bool replace)
+{
+    validateTableDefinition(definition);
+    const QString file = tableFilePath(path);
+    if (QFileInfo::exists(file)) {
+        if (!replace)
+            throw DbError(QStringLiteral("Tabela już istnieje.\rBaza : ") + file);
+        deleteTable(file);
+    }
+    const TableLock lock = lockExclusively(file);
+    try {
+        Connection connection(file, Connection::Mode::Create);
+        connection.begin();
+        writeTableSchema(connection, innerTableName(file), definition);
+        connection.commit();
+    } catch (const DbError &) {
+        QFile::remove(file);
+        throw;
+    }
+}
+
+TableDef readTableDefinition(const QString &path)
+{
+    const QString file = existingTableFile(path);
+    Connection connection(file, Connection::Mode::ReadOnly);
+    return readTableDefinition(connection, findInnerTable(connection, innerTableName(file)));
+}
+
+void addIndex(const QString &path, const IndexDef &index)
+{
+    const QString file = existingTableFile(path);
+    const TableLock lock = lockExclusively(file);
+    Connection connection(file, Connection::Mode::ReadWrite);
+    const QString table = findInnerTable(connection, innerTableName(file));
+    TableDef definition = readTableDefinition(connection, table);
+    if (index.primary ? definition.primaryIndex() != nullptr
+                      : definition.findIndex(index.name) != nullptr)
+        throw DbError(QStringLiteral("Indeks %1 już istnieje.\rBaza : %2")
+                          .arg(index.primary ? QStringLiteral("główny") : index.name, file));
+    connection.begin();
+    ensureMetadata(connection, definition);
+    createIndex(connection, table, definition, index);
+    connection.commit();
+}
+
+void deleteIndex(const QString &path, const QString &indexName)
+{
+    const QString file = existingTableFile(path);
+    const TableLock lock = lockExclusively(file);
+    Connection connection(file, Connection::Mode::ReadWrite);
+    const QString table = findInnerTable(connection, innerTableName(file));
+    const TableDef definition = readTableDefinition(connection, table);
+    connection.begin();
+    ensureMetadata(connection, definition);
+    dropIndex(connection, indexName);
+    connection.commit();
+}
+
+void emptyTable(const QString &path)
+{
+    const QString file = existingTableFile(path);
+    Connection connection(file, Connection::Mode::ReadWrite);
+    const QString table = findInnerTable(connection, innerTableName(file));
+    connection.exec(QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table)));
+}
+
+bool deleteTable(const QString &path)
+{
+    const QString file = tableFilePath(path);
+    if (!QFileInfo::exists(file))
+        return false;
+    const TableLock lock = lockExclusively(file);
+    settleJournal(file);
+    if (!QFile::remove(file))
+        throw DbError(QStringLiteral("Nie można usunąć tabeli.\rBaza : ") + file);
+    QFile::remove(TableLock::lockPathFor(file));
+    return true;
+}
+
+void renameTable(const QString &from, const QString &to)
+{
+    const QString source = existingTableFile(from);
+    QString target = to;
+    if (QFileInfo(target).suffix().isEmpty())
+        target += QStringLiteral(".DB");
+    if (QFileInfo::exists(tableFilePath(target)))
+        throw DbError(QStringLiteral("Tabela już istnieje.\rBaza : ") + tableFilePath(target));
+    const TableLock lock = lockExclusively(source);
+    settleJournal(source);
+    {
+        Connection connection(source, Connection::Mode::ReadWrite);
+        const QString table = findInnerTable(connection, innerTableName(source));
+        const QString newName = innerTableName(target);
+        if (table.compare(newName, Qt::CaseSensitive) != 0)
+            connection.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                                .arg(quoteIdentifier(table), quoteIdentifier(newName)));
+    }
+    if (!QFile::rename(source, target))
+        throw DbError(QStringLiteral("Nie można zmienić nazwy tabeli.\rBaza : ") + source);
+    QFile::remove(TableLock::lockPathFor(source));
+}
