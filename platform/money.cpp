@@ -5,19 +5,19 @@
 
 namespace {
 
-std::int64_t powerOfTen(int exponent)
+qint64 powerOfTen(int exponent)
 {
-    std::int64_t result = 1;
+    qint64 result = 1;
     while (exponent-- > 0)
         result *= 10;
     return result;
 }
 
 // Divides and rounds the quotient half away from zero.
-std::int64_t divideRounded(std::int64_t value, std::int64_t divisor)
+qint64 divideRounded(qint64 value, qint64 divisor)
 {
-    const std::int64_t quotient = value / divisor;
-    const std::int64_t remainder = value % divisor;
+    const qint64 quotient = value / divisor;
+    const qint64 remainder = value % divisor;
     if (2 * (remainder < 0 ? -remainder : remainder) >= divisor)
         return quotient + (value < 0 ? -1 : 1);
     return quotient;
@@ -33,7 +33,7 @@ bool isGroupingSpace(QChar c)
 Money Money::fromDouble(double value)
 {
     const double scaled = value * UnitsPerZloty;
-    return Money(static_cast<std::int64_t>(scaled < 0 ? std::ceil(scaled - 0.5)
+    return Money(static_cast<qint64>(scaled < 0 ? std::ceil(scaled - 0.5)
                                                       : std::floor(scaled + 0.5)));
 }
 
@@ -51,9 +51,9 @@ std::optional<Money> Money::parse(QStringView text)
         rest = rest.mid(1);
     }
 
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max() / 100;
-    std::int64_t whole = 0;
-    std::int64_t fraction = 0;  // the first five decimals; the fifth alone decides rounding
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 100000;
+    qint64 whole = 0;
+    qint64 fraction = 0;  // the first five decimals; the fifth alone decides rounding
     int fractionDigits = 0;
     bool seenDigit = false;
     bool inFraction = false;
@@ -81,23 +81,23 @@ std::optional<Money> Money::parse(QStringView text)
         return std::nullopt;
 
     fraction *= powerOfTen(5 - fractionDigits);
-    std::int64_t units = fraction / 10 + (fraction % 10 >= 5 ? 1 : 0);
+    qint64 units = fraction / 10 + (fraction % 10 >= 5 ? 1 : 0);
     units += whole * UnitsPerZloty;
     return Money(negative ? -units : units);
 }
 
 Money Money::rounded(int decimals) const
 {
-    const std::int64_t step = powerOfTen(4 - decimals);
+    const qint64 step = powerOfTen(4 - decimals);
     return Money(divideRounded(units_, step) * step);
 }
 
 QString Money::toString(int decimals, QChar decimalSeparator) const
 {
-    const std::int64_t step = powerOfTen(4 - decimals);
-    const std::int64_t value = divideRounded(units_, step);
-    const std::int64_t magnitude = value < 0 ? -value : value;
-    const std::int64_t scale = powerOfTen(decimals);
+    const qint64 step = powerOfTen(4 - decimals);
+    const qint64 value = divideRounded(units_, step);
+    const qint64 magnitude = value < 0 ? -value : value;
+    const qint64 scale = powerOfTen(decimals);
     QString text = QString::number(magnitude / scale);
     if (decimals > 0) {
         text += decimalSeparator;

@@ -3,20 +3,21 @@
 // currency fields. Sums and differences are exact; rounding happens only where a caller asks
 // for it, and then half away from zero, as the tax rules require.
 
+#include <QMetaType>
 #include <QString>
 #include <QStringView>
 #include <compare>
-#include <cstdint>
+#include <QtGlobal>
 #include <optional>
 
 class Money {
 public:
-    static constexpr std::int64_t UnitsPerZloty = 10000;
+    static constexpr qint64 UnitsPerZloty = 10000;
 
     constexpr Money() = default;
-    static constexpr Money fromUnits(std::int64_t units) { return Money(units); }
-    static constexpr Money fromZloty(std::int64_t zloty) { return Money(zloty * UnitsPerZloty); }
-    static constexpr Money fromGrosze(std::int64_t grosze) { return Money(grosze * 100); }
+    static constexpr Money fromUnits(qint64 units) { return Money(units); }
+    static constexpr Money fromZloty(qint64 zloty) { return Money(zloty * UnitsPerZloty); }
+    static constexpr Money fromGrosze(qint64 grosze) { return Money(grosze * 100); }
     // The nearest 1/10000, halves away from zero. For values that arrive as floating point.
     static Money fromDouble(double value);
 
@@ -24,14 +25,14 @@ public:
     // rounded half away from zero. Empty or malformed text gives nothing.
     static std::optional<Money> parse(QStringView text);
 
-    constexpr std::int64_t units() const { return units_; }
+    constexpr qint64 units() const { return units_; }
     double toDouble() const { return double(units_) / UnitsPerZloty; }
     constexpr bool isZero() const { return units_ == 0; }
 
     // Rounded half away from zero to the given number of decimals (0..4).
     Money rounded(int decimals) const;
     // Whole złoty, halves away from zero.
-    std::int64_t roundedZloty() const { return rounded(0).units_ / UnitsPerZloty; }
+    qint64 roundedZloty() const { return rounded(0).units_ / UnitsPerZloty; }
 
     // Fixed decimals (rounded half away from zero), no grouping: "-1234,50".
     QString toString(int decimals = 2, QChar decimalSeparator = QLatin1Char(',')) const;
@@ -41,12 +42,14 @@ public:
     constexpr Money operator-() const { return Money(-units_); }
     constexpr Money operator+(Money other) const { return Money(units_ + other.units_); }
     constexpr Money operator-(Money other) const { return Money(units_ - other.units_); }
-    constexpr Money operator*(std::int64_t factor) const { return Money(units_ * factor); }
+    constexpr Money operator*(qint64 factor) const { return Money(units_ * factor); }
     Money &operator+=(Money other) { units_ += other.units_; return *this; }
     Money &operator-=(Money other) { units_ -= other.units_; return *this; }
     constexpr auto operator<=>(const Money &) const = default;
 
 private:
-    constexpr explicit Money(std::int64_t units) : units_(units) {}
-    std::int64_t units_ = 0;
+    constexpr explicit Money(qint64 units) : units_(units) {}
+    qint64 units_ = 0;
 };
+
+Q_DECLARE_METATYPE(Money)

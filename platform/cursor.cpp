@@ -1,0 +1,699 @@
+#include "platform/cursor.h"
+
+#include "platform/field_values.h"
+#include "platform/paths.h"
+#include "platform/scoped_value.h"
+#include "platform/session.h"
+#include "platform/sqlite_db.h"
+#include "platform/table_files.h"
+#include "platform/table_schema.h"
+
+#include <QFileInfo>
+
+
+Cursor::Cursor(Session &session, QString name, QObject *parent)
+    : QObject(parent), session_(session), name_(std::move(name))
+{
+    session_.registerCursor(this);
+}
+
+Cursor::~Cursor()
+{
+    for (Cursor *detail : details_)
+        detail->master_ = nullptr;
+    detachFromMaster();
+    if (isEditing())
+        state_ = State::Browse; // a cursor torn down with the program keeps nothing half-made
+    rows_.clear();
+    connection_.reset();
+    session_.unregisterCursor(this);
+}
+
+// ---- table ------------------------------------------------------------------------------
+
+void Cursor::setTableName(const QString &path)
+{
+    if (isOpen())
+        throw DbError(QStringLiteral("Nie można zmienić tabeli otwartego kursora %1.").arg(name_));
+    tableName_ = path;
+}
+
+QString Cursor::tablePath() const
+{
+    return isOpen() ? openedPath_ : tableFilePath(tableName_);
+}
+
+bool Cursor::isReadOnly() const
+{
+    return connection_ && connection_->isReadOnly();
+}
+
+void Cursor::open(Access access)
+{
+    if (isOpen())
+        return;
+    const QString path = tableFilePath(tableName_);
+    if (tableName_.isEmpty() || !QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("Tabela nie istnieje.\rBaza : ") + path);
+    const bool readOnly = isReadOnlyFile(path);
+    auto lock = TableLock::acquire(path, access == Access::Exclusive ? TableLock::Mode::Exclusive
+                                                                     : TableLock::Mode::Shared);
+    if (!lock)
+        throw DbError(QStringLiteral("Tabela jest używana przez inny program.\rBaza : ") + path);
+    auto connection = session_.connect(path, readOnly);
+    const QString table = findInnerTable(*connection, innerTableName(path));
+    TableDef definition = readTableDefinition(*connection, table);
+    for (const FieldDef &calculated : calculated_)
+        if (definition.fieldIndex(calculated.name) >= 0)
+            throw DbError(QStringLiteral("Pole wyliczane %1 ma nazwę pola tabeli.\rBaza : %2")
+                              .arg(calculated.name, path));
+
+    lock_ = std::move(lock);
+    connection_ = std::move(connection);
+    table_ = table;
+    definition_ = std::move(definition);
+    openedPath_ = path;
+    access_ = access;
+    bindFieldHooks();
+    try {
+        order_ = resolveOrder();
+    } catch (const DbError &) {
+        lock_.reset();
+        connection_.reset();
+        throw;
+    }
+    emptyBuffer();
+    linkValues_.reset();
+    setState(State::Browse);
+    if (master_)
+        applyMaster();
+    else
+        rebuildRows(std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::close()
+{
+    if (!isOpen())
+        return;
+    checkBrowseMode();
+    rows_.clear();
+    position_ = -1;
+    bof_ = eof_ = true;
+    emptyBuffer();
+    connection_.reset();
+    lock_.reset();
+    access_ = Access::Shared;
+    setState(State::Inactive);
+    if (!controlsDisabled())
+        emit rowsReset();
+    notifyDetails();
+}
+
+void Cursor::checkOpen() const
+{
+    if (!isOpen())
+        throw DbError(QStringLiteral("Tabela %1 nie jest otwarta.").arg(name_));
+}
+
+// ---- fields -----------------------------------------------------------------------------
+
+void Cursor::addCalculatedField(const FieldDef &field)
+{
+    if (isOpen())
+        throw DbError(QStringLiteral("Pole wyliczane dodaje się przed otwarciem tabeli."));
+    calculated_.append(field);
+}
+
+int Cursor::fieldIndex(const QString &name) const
+{
+    const int data = definition_.fieldIndex(name);
+    if (data >= 0)
+        return data;
+    for (int i = 0; i < calculated_.size(); ++i)
+        if (calculated_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(definition_.fields.size()) + i;
+    return -1;
+}
+
+Field Cursor::field(const QString &name)
+{
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw DbError(QStringLiteral("Pole '%1' nie istnieje w tabeli %2.").arg(name, name_));
+    return Field(this, index);
+}
+
+const FieldDef &Cursor::fieldDef(int index) const
+{
+    const int data = int(definition_.fields.size());
+    return index < data ? definition_.fields[index] : calculated_[index - data];
+}
+
+QVariant Cursor::readStored(int index) const
+{
+    const int data = int(definition_.fields.size());
+    if (index < data) {
+        if (scan_)
+            return scan_->column(index + 1);
+        return index < active_->values.size() ? active_->values[index] : QVariant();
+    }
+    if (scan_)
+        return QVariant();
+    const int calculated = index - data;
+    return calculated < active_->calculated.size() ? active_->calculated[calculated] : QVariant();
+}
+
+void Cursor::writeStored(int index, const QVariant &value)
+{
+    const int data = int(definition_.fields.size());
+    if (index >= data) {
+        if (!calculating_)
+            throw DbError(QStringLiteral("Pole wyliczane %1 ustala tylko wyliczenie rekordu.")
+                              .arg(fieldDef(index).name));
+        const_cast<Record *>(active_)->calculated[index - data] = value;
+        return;
+    }
+    if (!isEditing() || scan_ || active_ != &current_)
+        throw DbError(QStringLiteral("Tabela %1 nie jest w trybie edycji.").arg(name_));
+    if (definition_.fields[index].type == FieldType::AutoInc)
+        throw DbError(QStringLiteral("Pole %1 jest numerowane automatycznie.")
+                          .arg(definition_.fields[index].name));
+    current_.values[index] = value;
+    modified_ = true;
+    if (const auto hook = fieldHooks_.value(index))
+        hook(Field(this, index));
+    calculate(current_);
+    if (!controlsDisabled())
+        emit fieldChanged(index);
+}
+
+void Cursor::setFieldChange(const QString &fieldName, FieldHook hook)
+{
+    if (isOpen() && definition_.fieldIndex(fieldName) < 0)
+        throw DbError(QStringLiteral("Pole '%1' nie istnieje w tabeli %2.").arg(fieldName, name_));
+    fieldHooksByName_.insert(fieldName.toUpper(), std::move(hook));
+    bindFieldHooks();
+}
+
+// A hook set for a field that an older table lacks simply never runs.
+void Cursor::bindFieldHooks()
+{
+    fieldHooks_.clear();
+    for (auto it = fieldHooksByName_.cbegin(); it != fieldHooksByName_.cend(); ++it) {
+        const int index = definition_.fieldIndex(it.key());
+        if (index >= 0)
+            fieldHooks_.insert(index, it.value());
+    }
+}
+
+void Cursor::calculate(Record &record)
+{
+    record.calculated = QVariantList(calculated_.size());
+    if (!calcFields_ || calculated_.isEmpty())
+        return;
+    ScopedValue<const Record *> active(active_, &record);
+    ScopedValue<bool> calculating(calculating_, true);
+    calcFields_(*this);
+}
+
+// ---- records ----------------------------------------------------------------------------
+
+QString Cursor::selectColumns() const
+{
+    QStringList columns;
+    for (const FieldDef &field : definition_.fields)
+        columns << quoteIdentifier(field.name);
+    return columns.join(QStringLiteral(", "));
+}
+
+std::optional<Cursor::Record> Cursor::fetch(qint64 rowid)
+{
+    StatementScope statement(connection_->cached(
+        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
+            .arg(selectColumns(), quoteIdentifier(table_))));
+    statement->bind(1, rowid);
+    if (!statement->step())
+        return std::nullopt;
+    Record record;
+    record.rowid = rowid;
+    record.values.reserve(definition_.fields.size());
+    for (int i = 0; i < definition_.fields.size(); ++i)
+        record.values << statement->column(i + 1);
+    statement->reset();
+    calculate(record);
+    return record;
+}
+
+void Cursor::emptyBuffer()
+{
+    current_ = Record{-1, QVariantList(definition_.fields.size()), QVariantList(calculated_.size())};
+}
+
+void Cursor::loadCurrent()
+{
+    while (position_ >= 0 && position_ < int(rows_.size())) {
+        if (auto record = fetch(rows_[position_])) {
+            current_ = std::move(*record);
+            notifyCurrent();
+            return;
+        }
+        // Deleted by another program since the list was built.
+        rows_.erase(rows_.begin() + position_);
+        if (!controlsDisabled())
+            emit rowRemoved(position_);
+        if (position_ >= int(rows_.size()))
+            position_ = int(rows_.size()) - 1;
+    }
+    position_ = -1;
+    bof_ = eof_ = true;
+    emptyBuffer();
+    notifyCurrent();
+}
+
+void Cursor::notifyCurrent()
+{
+    if (!controlsDisabled())
+        emit currentChanged();
+    notifyDetails();
+}
+
+void Cursor::notifyDetails()
+{
+    for (Cursor *detail : details_)
+        detail->applyMaster();
+}
+
+QVariantList Cursor::valuesAt(int position)
+{
+    checkOpen();
+    if (position < 0 || position >= int(rows_.size()))
+        return {};
+    const bool isCurrent = rows_[position] == current_.rowid && position == position_;
+    if (isCurrent)
+        return current_.values + current_.calculated;
+    const auto record = fetch(rows_[position]);
+    if (!record)
+        return QVariantList(fieldCount());
+    return record->values + record->calculated;
+}
+
+// ---- state ------------------------------------------------------------------------------
+
+void Cursor::setState(State state)
+{
+    const State previous = state_;
+    state_ = state;
+    if (stateChange_ && previous != state)
+        stateChange_(*this, previous);
+    if (!controlsDisabled() && previous != state)
+        emit stateChanged(state_);
+}
+
+void Cursor::checkBrowseMode()
+{
+    if (isEditing())
+        post();
+}
+
+// ---- moving -----------------------------------------------------------------------------
+
+void Cursor::first()
+{
+    checkOpen();
+    checkBrowseMode();
+    position_ = rows_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = rows_.empty();
+    loadCurrent();
+}
+
+void Cursor::last()
+{
+    checkOpen();
+    checkBrowseMode();
+    position_ = int(rows_.size()) - 1;
+    eof_ = true;
+    bof_ = rows_.empty();
+    loadCurrent();
+}
+
+void Cursor::next()
+{
+    moveBy(1);
+}
+
+void Cursor::prior()
+{
+    moveBy(-1);
+}
+
+void Cursor::moveBy(int distance)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (distance == 0)
+        return;
+    const int count = int(rows_.size());
+    int target = position_ + distance;
+    eof_ = target >= count;
+    bof_ = target < 0;
+    target = std::clamp(target, count ? 0 : -1, count - 1);
+    if (target != position_) {
+        position_ = target;
+        loadCurrent();
+    }
+}
+
+void Cursor::setRecNo(int position)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (rows_.empty())
+        return;
+    position_ = std::clamp(position, 0, int(rows_.size()) - 1);
+    bof_ = eof_ = false;
+    loadCurrent();
+}
+
+Cursor::Bookmark Cursor::bookmark() const
+{
+    if (state_ != State::Browse || position_ < 0)
+        return {};
+    return Bookmark{current_.rowid};
+}
+
+bool Cursor::bookmarkValid(const Bookmark &bookmark) const
+{
+    return bookmark.isValid()
+           && std::find(rows_.begin(), rows_.end(), bookmark.record) != rows_.end();
+}
+
+bool Cursor::gotoBookmark(const Bookmark &bookmark)
+{
+    checkOpen();
+    checkBrowseMode();
+    const auto at = std::find(rows_.begin(), rows_.end(), bookmark.record);
+    if (!bookmark.isValid() || at == rows_.end())
+        return false;
+    position_ = int(at - rows_.begin());
+    bof_ = eof_ = false;
+    loadCurrent();
+    return current_.rowid == bookmark.record;
+}
+
+// ---- changing ---------------------------------------------------------------------------
+
+void Cursor::insert()
+{
+    checkOpen();
+    checkBrowseMode();
+    if (isReadOnly())
+        throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
+    positionBeforeInsert_ = position_;
+    original_ = current_;
+    emptyBuffer();
+    modified_ = false;
+    calculate(current_);
+    setState(State::Insert);
+    notifyCurrent();
+}
+
+void Cursor::append()
+{
+    insert();
+}
+
+void Cursor::edit()
+{
+    checkOpen();
+    if (isEditing())
+        return;
+    if (position_ < 0) {
+        insert();
+        return;
+    }
+    if (isReadOnly())
+        throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
+    // Start from what is on disk now: another program may have changed the record.
+    auto fresh = fetch(current_.rowid);
+    if (!fresh) {
+        refresh();
+        throw DbError(QStringLiteral("Rekord został usunięty przez inny program.\rBaza : ")
+                      + openedPath_);
+    }
+    current_ = std::move(*fresh);
+    original_ = current_;
+    modified_ = false;
+    setState(State::Edit);
+}
+
+void Cursor::post()
+{
+    checkOpen();
+    if (!isEditing())
+        return;
+    if (beforePost_)
+        beforePost_(*this);
+    if (!isEditing())
+        return; // the hook cancelled the change
+    for (int i = 0; i < definition_.fields.size(); ++i) {
+        const FieldDef &field = definition_.fields[i];
+        if (field.required && field.type != FieldType::AutoInc && !current_.values[i].isValid())
+            throw DbError(QStringLiteral("Pole %1 musi mieć wartość.").arg(field.name));
+    }
+    if (state_ == State::Insert)
+        writeInsert();
+    else
+        writeUpdate();
+}
+
+void Cursor::writeInsert()
+{
+    QStringList columns;
+    QVariantList values;
+    for (int i = 0; i < definition_.fields.size(); ++i) {
+        if (!current_.values[i].isValid())
+            continue;
+        columns << quoteIdentifier(definition_.fields[i].name);
+        values << current_.values[i];
+    }
+    const QString sql = columns.isEmpty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_))
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(quoteIdentifier(table_), columns.join(QStringLiteral(", ")),
+                   QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    StatementScope statement(connection_->cached(sql));
+    statement->bindAll(values);
+    statement->run();
+    afterWrite(connection_->lastInsertRowid(), true);
+}
+
+void Cursor::writeUpdate()
+{
+    QStringList assignments;
+    QVariantList values;
+    for (int i = 0; i < definition_.fields.size(); ++i) {
+        const QVariant &now = current_.values[i];
+        const QVariant &before = original_.values[i];
+        if (now.isValid() == before.isValid() && (!now.isValid() || now == before))
+            continue;
+        assignments << quoteIdentifier(definition_.fields[i].name) + QStringLiteral(" = ?");
+        values << now;
+    }
+    if (assignments.isEmpty()) {
+        setState(State::Browse);
+        if (afterPost_)
+            afterPost_(*this);
+        return;
+    }
+    values << current_.rowid;
+    StatementScope statement(connection_->cached(
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+            .arg(quoteIdentifier(table_), assignments.join(QStringLiteral(", ")))));
+    statement->bindAll(values);
+    statement->run();
+    if (connection_->changes() == 0)
+        throw DbError(QStringLiteral("Rekord został usunięty przez inny program.\rBaza : ")
+                      + openedPath_);
+    afterWrite(current_.rowid, false);
+}
+
+void Cursor::afterWrite(qint64 rowid, bool inserted)
+{
+    auto fresh = fetch(rowid);
+    if (!fresh)
+        throw DbError(QStringLiteral("Zapisany rekord nie został odnaleziony.\rBaza : ")
+                      + openedPath_);
+    const int previous = inserted ? -1 : position_;
+    if (previous >= 0 && previous < int(rows_.size()) && rows_[previous] == rowid)
+        rows_.erase(rows_.begin() + previous);
+    const int place = placeFor(*fresh);
+    rows_.insert(rows_.begin() + place, rowid);
+    position_ = place;
+    bof_ = eof_ = false;
+    current_ = std::move(*fresh);
+    modified_ = false;
+    setState(State::Browse);
+    if (!controlsDisabled()) {
+        if (previous == place) {
+            emit rowUpdated(place);
+        } else {
+            if (previous >= 0)
+                emit rowRemoved(previous);
+            emit rowInserted(place);
+        }
+    }
+    notifyCurrent();
+    if (afterPost_)
+        afterPost_(*this);
+}
+
+void Cursor::cancel()
+{
+    if (!isEditing())
+        return;
+    const bool wasInsert = state_ == State::Insert;
+    current_ = original_;
+    modified_ = false;
+    if (wasInsert)
+        position_ = std::min(positionBeforeInsert_, int(rows_.size()) - 1);
+    setState(State::Browse);
+    if (wasInsert)
+        loadCurrent();
+    else
+        notifyCurrent();
+}
+
+void Cursor::remove()
+{
+    checkOpen();
+    if (state_ == State::Insert) {
+        cancel();
+        return;
+    }
+    if (state_ == State::Edit)
+        cancel();
+    if (position_ < 0)
+        throw DbError(QStringLiteral("Brak rekordu do usunięcia.\rBaza : ") + openedPath_);
+    if (isReadOnly())
+        throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
+    StatementScope statement(connection_->cached(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_))));
+    statement->bind(1, current_.rowid);
+    statement->run();
+    const int removed = position_;
+    rows_.erase(rows_.begin() + removed);
+    if (!controlsDisabled())
+        emit rowRemoved(removed);
+    position_ = std::min(removed, int(rows_.size()) - 1);
+    bof_ = eof_ = rows_.empty();
+    loadCurrent();
+}
+
+void Cursor::refresh()
+{
+    checkOpen();
+    checkBrowseMode();
+    rebuildRows(position_ >= 0 ? std::optional<qint64>(current_.rowid) : std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::emptyTable()
+{
+    checkOpen();
+    if (isEditing())
+        cancel();
+    if (isReadOnly())
+        throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
+    connection_->exec(QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table_)));
+    rebuildRows(std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::addIndex(const IndexDef &index)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (index.primary ? definition_.primaryIndex() != nullptr
+                      : definition_.findIndex(index.name) != nullptr)
+        throw DbError(QStringLiteral("Indeks %1 już istnieje.\rBaza : %2")
+                          .arg(index.primary ? QStringLiteral("główny") : index.name, openedPath_));
+    connection_->begin();
+    try {
+        ensureMetadata(*connection_, definition_);
+        createIndex(*connection_, table_, definition_, index);
+        connection_->commit();
+    } catch (const DbError &) {
+        connection_->rollback();
+        throw;
+    }
+    definition_ = readTableDefinition(*connection_, table_);
+}
+
+void Cursor::deleteIndex(const QString &name)
+{
+    checkOpen();
+    checkBrowseMode();
+    connection_->begin();
+    try {
+        ensureMetadata(*connection_, definition_);
+        dropIndex(*connection_, name);
+        connection_->commit();
+    } catch (const DbError &) {
+        connection_->rollback();
+        throw;
+    }
+    definition_ = readTableDefinition(*connection_, table_);
+    if (indexName_.compare(name, Qt::CaseInsensitive) == 0)
+        indexName_.clear();
+    order_ = resolveOrder();
+    refresh();
+}
+
+// ---- transactions -----------------------------------------------------------------------
+
+void Cursor::beginTransaction()
+{
+    checkOpen();
+    checkBrowseMode();
+    connection_->begin();
+}
+
+void Cursor::commit()
+{
+    checkOpen();
+    checkBrowseMode();
+    connection_->commit();
+}
+
+void Cursor::rollback()
+{
+    if (!isOpen())
+        return;
+    if (isEditing())
+        cancel();
+    connection_->rollback();
+    refresh();
+}
+
+bool Cursor::inTransaction() const
+{
+    return connection_ && connection_->inTransaction();
+}
+
+// ---- views ------------------------------------------------------------------------------
+
+void Cursor::disableControls()
+{
+    ++controlsDisabled_;
+}
+
+void Cursor::enableControls()
+{
+    if (controlsDisabled_ == 0 || --controlsDisabled_ > 0)
+        return;
+    emit rowsReset();
+    emit stateChanged(state_);
+    emit currentChanged();
+}

@@ -1,0 +1,437 @@
+// The reachable set of a cursor: which records it can reach, in which order, and how a key
+// is found among them. The list is rebuilt by one ordered query whenever the order, range,
+// filter or master record changes; between rebuilds it is kept in step with this cursor's
+// own writes by placing each written record with a binary search over the index key.
+
+#include "platform/cursor.h"
+
+#include "platform/field_values.h"
+#include "platform/scoped_value.h"
+#include "platform/sqlite_db.h"
+#include "platform/table_schema.h"
+
+#include <functional>
+
+namespace {
+
+QString notFound(const QString &what, const QString &table)
+{
+    return QStringLiteral("%1 nie istnieje w tabeli %2.").arg(what, table);
+}
+
+} // namespace
+
+// ---- order ------------------------------------------------------------------------------
+
+Cursor::Order Cursor::resolveOrder() const
+{
+    Order order;
+    const IndexDef *index = nullptr;
+    if (!indexFieldNames_.isEmpty()) {
+        order.fields = splitFieldList(indexFieldNames_);
+        for (const IndexDef &candidate : definition_.indexes) {
+            if (candidate.fields.size() < order.fields.size())
+                continue;
+            bool leading = true;
+            for (int i = 0; i < order.fields.size(); ++i)
+                leading = leading
+                          && candidate.fields[i].compare(order.fields[i], Qt::CaseInsensitive) == 0;
+            if (leading && (!index || candidate.fields.size() < index->fields.size()))
+                index = &candidate;
+        }
+    } else if (!indexName_.isEmpty()) {
+        index = definition_.findIndex(indexName_);
+        if (!index)
+            throw DbError(notFound(QStringLiteral("Indeks ") + indexName_, name_));
+        order.fields = index->fields;
+    } else if ((index = definition_.primaryIndex())) {
+        order.fields = index->fields;
+    }
+    order.descending = index && index->descending;
+    for (const QString &fieldName : order.fields) {
+        const int column = definition_.fieldIndex(fieldName);
+        if (column < 0)
+            throw DbError(notFound(QStringLiteral("Pole ") + fieldName, name_));
+        order.columns << column;
+        order.cases << (index && index->caseInsensitive ? LetterCase::Insensitive
+                                                        : LetterCase::Sensitive);
+    }
+    return order;
+}
+
+QStringList Cursor::keyFields() const
+{
+    return order_.fields;
+}
+
+QString Cursor::columnTerm(int column, LetterCase letterCase) const
+{
+    const FieldDef &field = definition_.fields[column];
+    QString term = quoteIdentifier(field.name);
+    const QString collation = collationFor(field.type, letterCase == LetterCase::Insensitive);
+    if (!collation.isEmpty())
+        term += QStringLiteral(" COLLATE ") + collation;
+    return term;
+}
+
+QString Cursor::orderByClause() const
+{
+    QStringList terms;
+    for (int i = 0; i < order_.columns.size(); ++i)
+        terms << columnTerm(order_.columns[i], order_.cases[i])
+                     + (order_.descending ? QStringLiteral(" DESC") : QString());
+    terms << QStringLiteral("rowid");
+    return terms.join(QStringLiteral(", "));
+}
+
+// "key not before `values`" (lower) or "key not after `values`" (upper) in index order,
+// written out field by field so that descending indexes and collations stay exact.
+QString Cursor::tupleBound(const QVariantList &values, bool lower, QVariantList &bindings) const
+{
+    const bool ascending = lower != order_.descending;
+    const std::function<QString(int)> bound = [&](int i) {
+        const QString term = columnTerm(order_.columns[i], order_.cases[i]);
+        if (i == int(values.size()) - 1) {
+            bindings << values[i];
+            return term + (ascending ? QStringLiteral(" >= ?") : QStringLiteral(" <= ?"));
+        }
+        bindings << values[i] << values[i];
+        const QString strict = term + (ascending ? QStringLiteral(" > ?") : QStringLiteral(" < ?"));
+        return QStringLiteral("(%1 OR (%2 = ? AND %3))").arg(strict, term, bound(i + 1));
+    };
+    return bound(0);
+}
+
+QString Cursor::whereClause(QVariantList &bindings) const
+{
+    QStringList conditions;
+    if (master_) {
+        if (!linkValues_)
+            return QStringLiteral("0");
+        for (int i = 0; i < linkValues_->size() && i < order_.columns.size(); ++i) {
+            if (!(*linkValues_)[i].isValid()) {
+                conditions << quoteIdentifier(definition_.fields[order_.columns[i]].name)
+                                  + QStringLiteral(" IS NULL");
+                continue;
+            }
+            conditions << columnTerm(order_.columns[i], order_.cases[i]) + QStringLiteral(" = ?");
+            bindings << (*linkValues_)[i];
+        }
+    }
+    if (range_) {
+        const QVariantList start = convertKey(range_->start);
+        const QVariantList end = convertKey(range_->end);
+        if (start.size() == end.size() && compareKeys(start, end, int(start.size())) == 0) {
+            for (int i = 0; i < start.size(); ++i) {
+                if (!start[i].isValid()) {
+                    conditions << quoteIdentifier(definition_.fields[order_.columns[i]].name)
+                                      + QStringLiteral(" IS NULL");
+                    continue;
+                }
+                conditions << columnTerm(order_.columns[i], order_.cases[i])
+                                  + QStringLiteral(" = ?");
+                bindings << start[i];
+            }
+        } else {
+            if (!start.isEmpty())
+                conditions << tupleBound(start, true, bindings);
+            if (!end.isEmpty())
+                conditions << tupleBound(end, false, bindings);
+        }
+    }
+    if (filtered_ && filterHook_ && filterHint_) {
+        for (const auto &[fieldName, value] : filterHint_()) {
+            const int column = definition_.fieldIndex(fieldName);
+            if (column < 0)
+                throw DbError(notFound(QStringLiteral("Pole ") + fieldName, name_));
+            const QVariant stored = storedFromValue(definition_.fields[column], value);
+            if (!stored.isValid()) {
+                conditions << quoteIdentifier(definition_.fields[column].name)
+                                  + QStringLiteral(" IS NULL");
+                continue;
+            }
+            conditions << quoteIdentifier(definition_.fields[column].name) + QStringLiteral(" = ?");
+            bindings << stored;
+        }
+    }
+    return conditions.join(QStringLiteral(" AND "));
+}
+
+void Cursor::rebuildRows(std::optional<qint64> keep)
+{
+    const bool filtering = filtered_ && bool(filterHook_);
+    QVariantList bindings;
+    const QString where = whereClause(bindings);
+    const QString sql = QStringLiteral("SELECT rowid%1 FROM %2%3 ORDER BY %4")
+                            .arg(filtering ? QStringLiteral(", ") + selectColumns() : QString(),
+                                 quoteIdentifier(table_),
+                                 where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
+                                 orderByClause());
+    std::vector<qint64> rows;
+    {
+        StatementScope statement(connection_->cached(sql));
+        statement->bindAll(bindings);
+        ScopedValue<Statement *> scanning(scan_, filtering ? &*statement : nullptr);
+        while (statement->step())
+            if (!filtering || filterHook_(*this))
+                rows.push_back(statement->columnInt64(0));
+    }
+    rows_ = std::move(rows);
+    position_ = rows_.empty() ? -1 : 0;
+    if (keep) {
+        const auto at = std::find(rows_.begin(), rows_.end(), *keep);
+        if (at != rows_.end())
+            position_ = int(at - rows_.begin());
+    }
+    bof_ = position_ <= 0;
+    eof_ = rows_.empty();
+    if (!controlsDisabled())
+        emit rowsReset();
+}
+
+// ---- keys -------------------------------------------------------------------------------
+
+QVariantList Cursor::convertKey(const QVariantList &values) const
+{
+    QVariantList key;
+    for (int i = 0; i < values.size() && i < order_.columns.size(); ++i)
+        key << storedFromValue(definition_.fields[order_.columns[i]], values[i]);
+    return key;
+}
+
+QVariantList Cursor::keyOf(qint64 rowid)
+{
+    QStringList columns;
+    for (int column : order_.columns)
+        columns << quoteIdentifier(definition_.fields[column].name);
+    StatementScope statement(connection_->cached(
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+            .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(table_))));
+    statement->bind(1, rowid);
+    QVariantList key;
+    const bool found = statement->step();
+    for (int i = 0; i < order_.columns.size(); ++i)
+        key << (found ? statement->column(i) : QVariant());
+    return key;
+}
+
+QVariantList Cursor::keyOf(const Record &record) const
+{
+    QVariantList key;
+    for (int column : order_.columns)
+        key << record.values[column];
+    return key;
+}
+
+int Cursor::compareKeys(const QVariantList &a, const QVariantList &b, int fields) const
+{
+    for (int i = 0; i < fields && i < a.size() && i < b.size(); ++i) {
+        int result = compareStored(a[i], b[i], order_.cases[i]);
+        if (order_.descending)
+            result = -result;
+        if (result != 0)
+            return result;
+    }
+    return 0;
+}
+
+int Cursor::lowerBound(const QVariantList &key, int fields)
+{
+    int low = 0;
+    int high = int(rows_.size());
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (compareKeys(keyOf(rows_[middle]), key, fields) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+int Cursor::placeFor(const Record &record)
+{
+    if (order_.columns.isEmpty())
+        return int(std::lower_bound(rows_.begin(), rows_.end(), record.rowid) - rows_.begin());
+    const QVariantList key = keyOf(record);
+    const int fields = int(key.size());
+    int low = 0;
+    int high = int(rows_.size());
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const int result = compareKeys(keyOf(rows_[middle]), key, fields);
+        if (result < 0 || (result == 0 && rows_[middle] < record.rowid))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+// ---- public: order, range, filter, master, search ----------------------------------------
+
+void Cursor::setIndexName(const QString &name)
+{
+    if (isOpen())
+        checkBrowseMode();
+    const QString previousName = indexName_;
+    const QString previousFields = indexFieldNames_;
+    indexName_ = name;
+    indexFieldNames_.clear();
+    if (!isOpen())
+        return;
+    try {
+        order_ = resolveOrder();
+    } catch (const DbError &) {
+        indexName_ = previousName;
+        indexFieldNames_ = previousFields;
+        throw;
+    }
+    rebuildRows(position_ >= 0 ? std::optional<qint64>(current_.rowid) : std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::setIndexFieldNames(const QString &fieldList)
+{
+    if (isOpen())
+        checkBrowseMode();
+    const QString previousName = indexName_;
+    const QString previousFields = indexFieldNames_;
+    indexFieldNames_ = fieldList;
+    indexName_.clear();
+    if (!isOpen())
+        return;
+    try {
+        order_ = resolveOrder();
+    } catch (const DbError &) {
+        indexName_ = previousName;
+        indexFieldNames_ = previousFields;
+        throw;
+    }
+    rebuildRows(position_ >= 0 ? std::optional<qint64>(current_.rowid) : std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::setRange(const QVariantList &start, const QVariantList &end)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (order_.columns.isEmpty())
+        throw DbError(QStringLiteral("Zakres wymaga indeksu (tabela %1).").arg(name_));
+    range_ = Range{start, end};
+    rebuildRows(std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::cancelRange()
+{
+    if (!range_)
+        return;
+    range_.reset();
+    if (!isOpen())
+        return;
+    checkBrowseMode();
+    rebuildRows(position_ >= 0 ? std::optional<qint64>(current_.rowid) : std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::setFilterHook(FilterHook hook, FilterHint hint)
+{
+    filterHook_ = std::move(hook);
+    filterHint_ = std::move(hint);
+    if (isOpen() && filtered_) {
+        checkBrowseMode();
+        rebuildRows(std::nullopt);
+        loadCurrent();
+    }
+}
+
+void Cursor::setFiltered(bool on)
+{
+    filtered_ = on;
+    if (!isOpen())
+        return;
+    checkBrowseMode();
+    rebuildRows(std::nullopt);
+    loadCurrent();
+}
+
+void Cursor::setMaster(Cursor *master, const QString &masterFields)
+{
+    detachFromMaster();
+    if (!master || masterFields.isEmpty()) {
+        if (isOpen()) {
+            checkBrowseMode();
+            rebuildRows(std::nullopt);
+            loadCurrent();
+        }
+        return;
+    }
+    master_ = master;
+    masterFields_ = masterFields;
+    master_->details_.push_back(this);
+    applyMaster();
+}
+
+void Cursor::detachFromMaster()
+{
+    if (master_)
+        std::erase(master_->details_, this);
+    master_ = nullptr;
+    masterFields_.clear();
+    linkValues_.reset();
+}
+
+void Cursor::applyMaster()
+{
+    if (!isOpen() || !master_)
+        return;
+    std::optional<QVariantList> values;
+    if (master_->isOpen() && master_->state_ != State::Insert && master_->position_ >= 0) {
+        values.emplace();
+        for (const QString &fieldName : splitFieldList(masterFields_)) {
+            const int column = master_->definition_.fieldIndex(fieldName);
+            if (column < 0)
+                throw DbError(notFound(QStringLiteral("Pole ") + fieldName, master_->name_));
+            values->append(master_->current_.values[column]);
+        }
+        *values = convertKey(*values);
+    }
+    if (values == linkValues_ && state_ != State::Inactive && !rows_.empty())
+        return;
+    checkBrowseMode();
+    linkValues_ = values;
+    rebuildRows(std::nullopt);
+    loadCurrent();
+}
+
+bool Cursor::findKey(const QVariantList &values)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (order_.columns.isEmpty())
+        throw DbError(QStringLiteral("Wyszukiwanie wymaga indeksu (tabela %1).").arg(name_));
+    const QVariantList key = convertKey(values);
+    const int fields = int(key.size());
+    const int place = lowerBound(key, fields);
+    if (place >= int(rows_.size()) || compareKeys(keyOf(rows_[place]), key, fields) != 0)
+        return false;
+    position_ = place;
+    bof_ = eof_ = false;
+    loadCurrent();
+    return true;
+}
+
+void Cursor::findNearest(const QVariantList &values)
+{
+    checkOpen();
+    checkBrowseMode();
+    if (order_.columns.isEmpty())
+        throw DbError(QStringLiteral("Wyszukiwanie wymaga indeksu (tabela %1).").arg(name_));
+    if (rows_.empty())
+        return;
+    const QVariantList key = convertKey(values);
+    position_ = std::min(lowerBound(key, int(key.size())), int(rows_.size()) - 1);
+    bof_ = eof_ = false;
+    loadCurrent();
+}
