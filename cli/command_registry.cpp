@@ -2,11 +2,11 @@
 
 void CommandRegistry::add(const QString &name, const QString &summary, CommandFunction run)
 {
-    m_commands.insert(name, {summary, std::move(run)});
+    commands_.insert(name, {summary, std::move(run)});
 }
 
 const CommandEntry *CommandRegistry::find(const QString &name) const
 {
-    const auto found = m_commands.constFind(name);
-    return found == m_commands.constEnd() ? nullptr : &found.value();
+    const auto found = commands_.constFind(name);
+    return found == commands_.constEnd() ? nullptr : &found.value();
 }

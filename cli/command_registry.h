@@ -43,8 +43,8 @@ class CommandRegistry {
 public:
     void add(const QString &name, const QString &summary, CommandFunction run);
     const CommandEntry *find(const QString &name) const;
-    const QMap<QString, CommandEntry> &commands() const { return m_commands; }
+    const QMap<QString, CommandEntry> &commands() const { return commands_; }
 
 private:
-    QMap<QString, CommandEntry> m_commands;
+    QMap<QString, CommandEntry> commands_;
 };

@@ -74,9 +74,12 @@ void Cursor::open(Access access)
     definition_ = std::move(definition);
     openedPath_ = path;
     access_ = access;
+    fieldNumbers_.clear();
+    for (int i = 0; i < definition_.fields.size(); ++i)
+        fieldNumbers_.insert(definition_.fields[i].name.toUpper(), i);
     bindFieldHooks();
     try {
-        order_ = resolveOrder();
+        setOrder(resolveOrder());
     } catch (const DbError &) {
         lock_.reset();
         connection_.reset();
@@ -101,6 +104,9 @@ void Cursor::close()
     position_ = -1;
     bof_ = eof_ = true;
     emptyBuffer();
+    fetchStatement_ = keyStatement_ = blockStatement_ = nullptr;
+    writeStatements_.clear();
+    readAhead_.clear();
     connection_.reset();
     lock_.reset();
     access_ = Access::Shared;
@@ -127,9 +133,11 @@ void Cursor::addCalculatedField(const FieldDef &field)
 
 int Cursor::fieldIndex(const QString &name) const
 {
-    const int data = definition_.fieldIndex(name);
-    if (data >= 0)
-        return data;
+    auto found = fieldNumbers_.constFind(name);
+    if (found == fieldNumbers_.cend())
+        found = fieldNumbers_.constFind(name.toUpper());
+    if (found != fieldNumbers_.cend())
+        return found.value();
     for (int i = 0; i < calculated_.size(); ++i)
         if (calculated_[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(definition_.fields.size()) + i;
@@ -227,11 +235,27 @@ QString Cursor::selectColumns() const
     return columns.join(QStringLiteral(", "));
 }
 
+void Cursor::prepareStatements()
+{
+    fetchStatement_ = &connection_->cached(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
+                                               .arg(selectColumns(), quoteIdentifier(table_)));
+    blockStatement_ = &connection_->cached(
+        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+            .arg(selectColumns(), quoteIdentifier(table_),
+                 QStringList(ReadAheadBlock, QStringLiteral("?")).join(QLatin1Char(','))));
+    QStringList columns;
+    for (int column : order_.columns)
+        columns << quoteIdentifier(definition_.fields[column].name);
+    keyStatement_ = columns.isEmpty()
+                        ? nullptr
+                        : &connection_->cached(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                   .arg(columns.join(QStringLiteral(", ")),
+                                                        quoteIdentifier(table_)));
+}
+
 std::optional<Cursor::Record> Cursor::fetch(qint64 rowid)
 {
-    StatementScope statement(connection_->cached(
-        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
-            .arg(selectColumns(), quoteIdentifier(table_))));
+    StatementScope statement(*fetchStatement_);
     statement->bind(1, rowid);
     if (!statement->step())
         return std::nullopt;
@@ -245,6 +269,50 @@ std::optional<Cursor::Record> Cursor::fetch(qint64 rowid)
     return record;
 }
 
+std::optional<Cursor::Record> Cursor::recordAt(int position)
+{
+    const qint64 rowid = rows_[position];
+    if (!readAhead_.contains(rowid)) {
+        // A walk reads ahead in blocks; a jump (a search, a bookmark) reads one record.
+        if (std::abs(position - lastVisited_) == 1) {
+            readAheadAround(position);
+        } else {
+            auto record = fetch(rowid);
+            lastVisited_ = position;
+            return record;
+        }
+    }
+    lastVisited_ = position;
+    const auto cached = readAhead_.constFind(rowid);
+    if (cached == readAhead_.cend())
+        return std::nullopt;
+    Record record{rowid, cached.value(), {}};
+    calculate(record);
+    return record;
+}
+
+// Reads the block of records the walk is heading into: forward from `position` unless the
+// last visit was further on.
+void Cursor::readAheadAround(int position)
+{
+    const int count = int(rows_.size());
+    const bool backwards = lastVisited_ > position;
+    const int from = std::max(0, backwards ? position - ReadAheadBlock + 1 : position);
+    const int to = std::min(count, from + ReadAheadBlock);
+    readAhead_.clear();
+    StatementScope statement(*blockStatement_);
+    for (int i = 0; i < ReadAheadBlock; ++i)
+        statement->bind(i + 1, from + i < to ? QVariant(rows_[from + i]) : QVariant());
+    const int fields = int(definition_.fields.size());
+    while (statement->step()) {
+        QVariantList values;
+        values.reserve(fields);
+        for (int i = 0; i < fields; ++i)
+            values << statement->column(i + 1);
+        readAhead_.insert(statement->columnInt64(0), std::move(values));
+    }
+}
+
 void Cursor::emptyBuffer()
 {
     current_ = Record{-1, QVariantList(definition_.fields.size()), QVariantList(calculated_.size())};
@@ -253,7 +321,7 @@ void Cursor::emptyBuffer()
 void Cursor::loadCurrent()
 {
     while (position_ >= 0 && position_ < int(rows_.size())) {
-        if (auto record = fetch(rows_[position_])) {
+        if (auto record = recordAt(position_)) {
             current_ = std::move(*record);
             notifyCurrent();
             return;
@@ -292,7 +360,7 @@ QVariantList Cursor::valuesAt(int position)
     const bool isCurrent = rows_[position] == current_.rowid && position == position_;
     if (isCurrent)
         return current_.values + current_.calculated;
-    const auto record = fetch(rows_[position]);
+    const auto record = recordAt(position);
     if (!record)
         return QVariantList(fieldCount());
     return record->values + record->calculated;
@@ -468,22 +536,43 @@ void Cursor::post()
         writeUpdate();
 }
 
+// The statements that write a record, one per set of columns written, prepared once.
+Statement &Cursor::writeStatement(bool insert, const QList<int> &columns)
+{
+    QByteArray key(1, insert ? 'I' : 'U');
+    for (int column : columns)
+        key += QByteArray::number(column) + ',';
+    if (Statement *known = writeStatements_.value(key))
+        return *known;
+    QStringList names;
+    for (int column : columns)
+        names << quoteIdentifier(definition_.fields[column].name);
+    QString sql;
+    if (insert && names.isEmpty())
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_));
+    else if (insert)
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoteIdentifier(table_), names.join(QStringLiteral(", ")),
+                       QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    else
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                  .arg(quoteIdentifier(table_), names.join(QStringLiteral(" = ?, ")));
+    Statement &statement = connection_->cached(sql);
+    writeStatements_.insert(key, &statement);
+    return statement;
+}
+
 void Cursor::writeInsert()
 {
-    QStringList columns;
+    QList<int> columns;
     QVariantList values;
     for (int i = 0; i < definition_.fields.size(); ++i) {
         if (!current_.values[i].isValid())
             continue;
-        columns << quoteIdentifier(definition_.fields[i].name);
+        columns << i;
         values << current_.values[i];
     }
-    const QString sql = columns.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_))
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-              .arg(quoteIdentifier(table_), columns.join(QStringLiteral(", ")),
-                   QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    StatementScope statement(connection_->cached(sql));
+    StatementScope statement(writeStatement(true, columns));
     statement->bindAll(values);
     statement->run();
     afterWrite(connection_->lastInsertRowid(), true);
@@ -491,26 +580,24 @@ void Cursor::writeInsert()
 
 void Cursor::writeUpdate()
 {
-    QStringList assignments;
+    QList<int> columns;
     QVariantList values;
     for (int i = 0; i < definition_.fields.size(); ++i) {
         const QVariant &now = current_.values[i];
         const QVariant &before = original_.values[i];
         if (now.isValid() == before.isValid() && (!now.isValid() || now == before))
             continue;
-        assignments << quoteIdentifier(definition_.fields[i].name) + QStringLiteral(" = ?");
+        columns << i;
         values << now;
     }
-    if (assignments.isEmpty()) {
+    if (columns.isEmpty()) {
         setState(State::Browse);
         if (afterPost_)
             afterPost_(*this);
         return;
     }
     values << current_.rowid;
-    StatementScope statement(connection_->cached(
-        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-            .arg(quoteIdentifier(table_), assignments.join(QStringLiteral(", ")))));
+    StatementScope statement(writeStatement(false, columns));
     statement->bindAll(values);
     statement->run();
     if (connection_->changes() == 0)
@@ -519,20 +606,29 @@ void Cursor::writeUpdate()
     afterWrite(current_.rowid, false);
 }
 
+// The record now holds exactly what was bound (every value is kept in its stored form), and
+// its record number when it was new.
 void Cursor::afterWrite(qint64 rowid, bool inserted)
 {
-    auto fresh = fetch(rowid);
-    if (!fresh)
-        throw DbError(QStringLiteral("Zapisany rekord nie został odnaleziony.\rBaza : ")
-                      + openedPath_);
+    Record written = current_;
+    written.rowid = rowid;
+    for (int i = 0; i < definition_.fields.size(); ++i)
+        if (definition_.fields[i].type == FieldType::AutoInc)
+            written.values[i] = rowid;
+    if (readAhead_.contains(rowid))
+        readAhead_.insert(rowid, written.values);
     const int previous = inserted ? -1 : position_;
-    if (previous >= 0 && previous < int(rows_.size()) && rows_[previous] == rowid)
-        rows_.erase(rows_.begin() + previous);
-    const int place = placeFor(*fresh);
-    rows_.insert(rows_.begin() + place, rowid);
+    const bool listed = previous >= 0 && previous < int(rows_.size()) && rows_[previous] == rowid;
+    int place = previous;
+    if (!listed || !keepsPlace(previous, written)) {
+        if (listed)
+            rows_.erase(rows_.begin() + previous);
+        place = placeFor(written);
+        rows_.insert(rows_.begin() + place, rowid);
+    }
     position_ = place;
     bof_ = eof_ = false;
-    current_ = std::move(*fresh);
+    current_ = std::move(written);
     modified_ = false;
     setState(State::Browse);
     if (!controlsDisabled()) {
@@ -582,6 +678,7 @@ void Cursor::remove()
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_))));
     statement->bind(1, current_.rowid);
     statement->run();
+    readAhead_.remove(current_.rowid);
     const int removed = position_;
     rows_.erase(rows_.begin() + removed);
     if (!controlsDisabled())
@@ -629,6 +726,7 @@ void Cursor::addIndex(const IndexDef &index)
         throw;
     }
     definition_ = readTableDefinition(*connection_, table_);
+    setOrder(resolveOrder());
 }
 
 void Cursor::deleteIndex(const QString &name)
@@ -647,7 +745,7 @@ void Cursor::deleteIndex(const QString &name)
     definition_ = readTableDefinition(*connection_, table_);
     if (indexName_.compare(name, Qt::CaseInsensitive) == 0)
         indexName_.clear();
-    order_ = resolveOrder();
+    setOrder(resolveOrder());
     refresh();
 }
 

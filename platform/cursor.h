@@ -173,6 +173,8 @@ signals:
 private:
     friend class Field;
 
+    static constexpr int ReadAheadBlock = 64;
+
     struct Record {
         qint64 rowid = -1;
         QVariantList values;
@@ -208,6 +210,8 @@ private:
 
     // records
     std::optional<Record> fetch(qint64 rowid);
+    std::optional<Record> recordAt(int position);
+    void readAheadAround(int position);
     void loadCurrent();
     void calculate(Record &record);
     void checkOpen() const;
@@ -216,6 +220,7 @@ private:
     void emptyBuffer();
     void notifyCurrent();
     void notifyDetails();
+    Statement &writeStatement(bool insert, const QList<int> &columns);
     void writeInsert();
     void writeUpdate();
     void afterWrite(qint64 rowid, bool inserted);
@@ -237,6 +242,18 @@ private:
     Record original_;
     const Record *active_ = &current_;
     Statement *scan_ = nullptr; // while the filter hook examines rows of a scan
+    Statement *fetchStatement_ = nullptr; // one record by record number
+    Statement *keyStatement_ = nullptr;   // the index key of one record
+    Statement *blockStatement_ = nullptr; // a block of records read ahead
+    QHash<QByteArray, Statement *> writeStatements_;
+    // Records read ahead in one query, so that a walk does not pay for a file lock per
+    // record. Emptied by every write, refresh and rebuild of the list.
+    QHash<qint64, QVariantList> readAhead_;
+    int lastVisited_ = -1;
+    QHash<QString, int> fieldNumbers_; // upper-case name → data field number
+    void prepareStatements();
+    void setOrder(const Order &order);
+    bool keepsPlace(int position, const Record &record);
     bool calculating_ = false;
     bool modified_ = false;
 

@@ -10,8 +10,6 @@
 #include "platform/sqlite_db.h"
 #include "platform/table_schema.h"
 
-#include <functional>
-
 namespace {
 
 QString notFound(const QString &what, const QString &table)
@@ -84,22 +82,27 @@ QString Cursor::orderByClause() const
     return terms.join(QStringLiteral(", "));
 }
 
-// "key not before `values`" (lower) or "key not after `values`" (upper) in index order,
-// written out field by field so that descending indexes and collations stay exact.
+// "key not before `values`" (lower) or "key not after `values`" (upper) in index order, as
+// one row-value comparison that SQLite answers from the index. The collation goes on the
+// bound values: that is the form in which SQLite still searches the index.
 QString Cursor::tupleBound(const QVariantList &values, bool lower, QVariantList &bindings) const
 {
-    const bool ascending = lower != order_.descending;
-    const std::function<QString(int)> bound = [&](int i) {
-        const QString term = columnTerm(order_.columns[i], order_.cases[i]);
-        if (i == int(values.size()) - 1) {
-            bindings << values[i];
-            return term + (ascending ? QStringLiteral(" >= ?") : QStringLiteral(" <= ?"));
-        }
-        bindings << values[i] << values[i];
-        const QString strict = term + (ascending ? QStringLiteral(" > ?") : QStringLiteral(" < ?"));
-        return QStringLiteral("(%1 OR (%2 = ? AND %3))").arg(strict, term, bound(i + 1));
-    };
-    return bound(0);
+    QStringList columns;
+    QStringList placeholders;
+    for (int i = 0; i < values.size(); ++i) {
+        const FieldDef &field = definition_.fields[order_.columns[i]];
+        columns << quoteIdentifier(field.name);
+        const QString collation =
+            collationFor(field.type, order_.cases[i] == LetterCase::Insensitive);
+        placeholders << (collation.isEmpty() ? QStringLiteral("?")
+                                             : QStringLiteral("? COLLATE ") + collation);
+        bindings << values[i];
+    }
+    const bool notBefore = lower != order_.descending;
+    return QStringLiteral("(%1) %2 (%3)")
+        .arg(columns.join(QStringLiteral(", ")),
+             notBefore ? QStringLiteral(">=") : QStringLiteral("<="),
+             placeholders.join(QStringLiteral(", ")));
 }
 
 QString Cursor::whereClause(QVariantList &bindings) const
@@ -177,6 +180,8 @@ void Cursor::rebuildRows(std::optional<qint64> keep)
                 rows.push_back(statement->columnInt64(0));
     }
     rows_ = std::move(rows);
+    readAhead_.clear();
+    lastVisited_ = -1;
     position_ = rows_.empty() ? -1 : 0;
     if (keep) {
         const auto at = std::find(rows_.begin(), rows_.end(), *keep);
@@ -201,12 +206,9 @@ QVariantList Cursor::convertKey(const QVariantList &values) const
 
 QVariantList Cursor::keyOf(qint64 rowid)
 {
-    QStringList columns;
-    for (int column : order_.columns)
-        columns << quoteIdentifier(definition_.fields[column].name);
-    StatementScope statement(connection_->cached(
-        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-            .arg(columns.join(QStringLiteral(", ")), quoteIdentifier(table_))));
+    if (!keyStatement_)
+        return {};
+    StatementScope statement(*keyStatement_);
     statement->bind(1, rowid);
     QVariantList key;
     const bool found = statement->step();
@@ -249,12 +251,45 @@ int Cursor::lowerBound(const QVariantList &key, int fields)
     return low;
 }
 
+void Cursor::setOrder(const Order &order)
+{
+    order_ = order;
+    prepareStatements();
+}
+
+// Whether a record written at `position` still sorts between its neighbours, as it does
+// whenever its key did not change: then the list needs no reshuffle.
+bool Cursor::keepsPlace(int position, const Record &record)
+{
+    if (order_.columns.isEmpty())
+        return true;
+    const QVariantList key = keyOf(record);
+    const int fields = int(key.size());
+    if (position > 0) {
+        const int result = compareKeys(keyOf(rows_[position - 1]), key, fields);
+        if (result > 0 || (result == 0 && rows_[position - 1] > record.rowid))
+            return false;
+    }
+    if (position + 1 < int(rows_.size())) {
+        const int result = compareKeys(key, keyOf(rows_[position + 1]), fields);
+        if (result > 0 || (result == 0 && record.rowid > rows_[position + 1]))
+            return false;
+    }
+    return true;
+}
+
 int Cursor::placeFor(const Record &record)
 {
     if (order_.columns.isEmpty())
         return int(std::lower_bound(rows_.begin(), rows_.end(), record.rowid) - rows_.begin());
     const QVariantList key = keyOf(record);
     const int fields = int(key.size());
+    // Records are mostly added at the end of their order: try there first.
+    if (!rows_.empty()) {
+        const int result = compareKeys(keyOf(rows_.back()), key, fields);
+        if (result < 0 || (result == 0 && rows_.back() < record.rowid))
+            return int(rows_.size());
+    }
     int low = 0;
     int high = int(rows_.size());
     while (low < high) {
@@ -281,7 +316,7 @@ void Cursor::setIndexName(const QString &name)
     if (!isOpen())
         return;
     try {
-        order_ = resolveOrder();
+        setOrder(resolveOrder());
     } catch (const DbError &) {
         indexName_ = previousName;
         indexFieldNames_ = previousFields;
@@ -302,7 +337,7 @@ void Cursor::setIndexFieldNames(const QString &fieldList)
     if (!isOpen())
         return;
     try {
-        order_ = resolveOrder();
+        setOrder(resolveOrder());
     } catch (const DbError &) {
         indexName_ = previousName;
         indexFieldNames_ = previousFields;

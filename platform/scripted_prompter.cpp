@@ -3,15 +3,15 @@
 #include <QHash>
 
 ScriptedPrompter::ScriptedPrompter(const QList<Answer> &answers, QTextStream *echo)
-    : m_echo(echo)
+    : echo_(echo)
 {
     for (Answer answer : answers)
-        m_answers.enqueue(answer);
+        answers_.enqueue(answer);
 }
 
 void ScriptedPrompter::enqueue(Answer answer)
 {
-    m_answers.enqueue(answer);
+    answers_.enqueue(answer);
 }
 
 Answer ScriptedPrompter::ask(MessageIcon icon, const QString &text, MessageButtons buttons,
@@ -20,24 +20,24 @@ Answer ScriptedPrompter::ask(MessageIcon icon, const QString &text, MessageButto
     // A plain message asks nothing, so it must not eat an answer meant for a later question.
     Answer answer = Answer::Ok;
     if (buttons != MessageButtons::Ok) {
-        answer = m_answers.isEmpty() ? refusalFor(buttons) : m_answers.dequeue();
+        answer = answers_.isEmpty() ? refusalFor(buttons) : answers_.dequeue();
         if (!answerFits(answer, buttons))
             answer = refusalFor(buttons);
     }
-    m_messages.append({icon, text, buttons, caption, answer});
-    echo(m_messages.constLast());
+    messages_.append({icon, text, buttons, caption, answer});
+    echo(messages_.constLast());
     return answer;
 }
 
 void ScriptedPrompter::echo(const RecordedMessage &message)
 {
-    if (!m_echo)
+    if (!echo_)
         return;
-    *m_echo << '[' << messageLevelName(message.icon) << "] " << displayText(message.text)
+    *echo_ << '[' << messageLevelName(message.icon) << "] " << displayText(message.text)
             << '\n';
     if (message.buttons != MessageButtons::Ok)
-        *m_echo << "[odpowiedź] " << answerLabel(message.answer) << '\n';
-    m_echo->flush();
+        *echo_ << "[odpowiedź] " << answerLabel(message.answer) << '\n';
+    echo_->flush();
 }
 
 bool answerFits(Answer answer, MessageButtons buttons)

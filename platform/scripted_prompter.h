@@ -28,18 +28,18 @@ public:
                const QString &caption = QString()) override;
 
     void enqueue(Answer answer);
-    qsizetype pendingAnswers() const { return m_answers.size(); }
+    qsizetype pendingAnswers() const { return answers_.size(); }
 
-    const QList<RecordedMessage> &messages() const { return m_messages; }
+    const QList<RecordedMessage> &messages() const { return messages_; }
     // Forgets the messages seen so far; answers still queued stay queued.
-    void clear() { m_messages.clear(); }
+    void clear() { messages_.clear(); }
 
 private:
     void echo(const RecordedMessage &message);
 
-    QQueue<Answer> m_answers;
-    QList<RecordedMessage> m_messages;
-    QTextStream *m_echo;
+    QQueue<Answer> answers_;
+    QList<RecordedMessage> messages_;
+    QTextStream *echo_;
 };
 
 // Whether a button set offers the answer.

@@ -19,6 +19,6 @@ public:
     void stop() override;
 
 private:
-    QWidget *m_parent;
-    std::unique_ptr<QProgressDialog> m_dialog;
+    QWidget *parent_;
+    std::unique_ptr<QProgressDialog> dialog_;
 };

@@ -72,12 +72,12 @@ static std::optional<Answer> answerOf(QMessageBox::StandardButton button)
     return std::nullopt;
 }
 
-QtPrompter::QtPrompter(QWidget *parent) : m_parent(parent) {}
+QtPrompter::QtPrompter(QWidget *parent) : parent_(parent) {}
 
 Answer QtPrompter::ask(MessageIcon icon, const QString &text, MessageButtons buttons,
                        const QString &caption)
 {
-    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
+    QMessageBox box(parent_ ? parent_ : QApplication::activeWindow());
     box.setIcon(boxIcon(icon));
     box.setWindowTitle(caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption);
     box.setText(displayText(text));

@@ -14,5 +14,5 @@ public:
                const QString &caption = QString()) override;
 
 private:
-    QWidget *m_parent;
+    QWidget *parent_;
 };

@@ -8,22 +8,22 @@
 class TodayOverride {
 public:
     explicit TodayOverride(const QByteArray &value)
-        : m_had(qEnvironmentVariableIsSet(name)), m_previous(qgetenv(name))
+        : had_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name))
     {
         qputenv(name, value);
     }
     ~TodayOverride()
     {
-        if (m_had)
-            qputenv(name, m_previous);
+        if (had_)
+            qputenv(name, previous_);
         else
             qunsetenv(name);
     }
 
 private:
     static constexpr const char *name = "KSIEGA_TODAY";
-    bool m_had;
-    QByteArray m_previous;
+    bool had_;
+    QByteArray previous_;
 };
 
 TEST(Clock, KsiegaTodayReplacesTheSystemDate)

@@ -1,0 +1,22 @@
+// `make bench`: the performance figures of the program, each beside plain SQL on the same
+// data. Nothing here is a test; the numbers are for people to read and compare.
+
+#include "bench_report.h"
+#include "engine_bench.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return 1;
+    QTextStream out(stdout);
+    BenchReport report;
+    benchEngine(folder.path(), report);
+    report.print(out);
+    return 0;
+}
