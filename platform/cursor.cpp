@@ -172,7 +172,7 @@ QVariant Cursor::readStored(int index) const
     return calculated < active_->calculated.size() ? active_->calculated[calculated] : QVariant();
 }
 
-void Cursor::writeStored(int index, const QVariant &value)
+void Cursor::writeStored(int index, const QVariant &value, bool copying)
 {
     const int data = int(definition_.fields.size());
     if (index >= data) {
@@ -184,7 +184,8 @@ void Cursor::writeStored(int index, const QVariant &value)
     }
     if (!isEditing() || scan_ || active_ != &current_)
         throw DbError(QStringLiteral("Tabela %1 nie jest w trybie edycji.").arg(name_));
-    if (definition_.fields[index].type == FieldType::AutoInc)
+    if (definition_.fields[index].type == FieldType::AutoInc
+        && !(copying && state_ == State::Insert))
         throw DbError(QStringLiteral("Pole %1 jest numerowane automatycznie.")
                           .arg(definition_.fields[index].name));
     current_.values[index] = value;

@@ -189,7 +189,7 @@ private:
 
     // reading and writing through Field
     QVariant readStored(int index) const;
-    void writeStored(int index, const QVariant &value);
+    void writeStored(int index, const QVariant &value, bool copying = false);
     const FieldDef &fieldDef(int index) const;
 
     // rows (cursor_rows.cpp)

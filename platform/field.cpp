@@ -121,3 +121,8 @@ void Field::clear()
 {
     cursor_->writeStored(index_, QVariant());
 }
+
+void Field::setStoredValue(const QVariant &stored)
+{
+    cursor_->writeStored(index_, stored, true);
+}

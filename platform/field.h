@@ -40,6 +40,9 @@ public:
     void setFloat(double value);
     void setValue(const QVariant &value);
     void clear();
+    // Writes a value already in this field's stored form, as copied from a field of the same
+    // type; a new record may take over the record number of the record it copies.
+    void setStoredValue(const QVariant &stored);
 
 private:
     Cursor *cursor_;

@@ -5,8 +5,14 @@
 #include "platform/table_lock.h"
 #include "platform/table_schema.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -155,4 +161,37 @@ void renameTable(const QString &from, const QString &to)
     if (!QFile::rename(source, target))
         throw DbError(QStringLiteral("Nie można zmienić nazwy tabeli.\rBaza : ") + source);
     QFile::remove(TableLock::lockPathFor(source));
+}
+
+void replaceTable(const QString &target, const QString &replacement)
+{
+    const QString source = existingTableFile(replacement);
+    QString destination = tableFilePath(target);
+    const TableLock sourceLock = lockExclusively(source);
+    std::optional<TableLock> destinationLock;
+    if (QFileInfo::exists(destination)) {
+        destinationLock = lockExclusively(destination);
+        settleJournal(destination);
+    }
+    settleJournal(source);
+    {
+        Connection connection(source, Connection::Mode::ReadWrite);
+        const QString table = findInnerTable(connection, innerTableName(source));
+        const QString newName = innerTableName(destination);
+        if (table.compare(newName, Qt::CaseSensitive) != 0)
+            connection.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                                .arg(quoteIdentifier(table), quoteIdentifier(newName)));
+    }
+    if (std::rename(QFile::encodeName(source).constData(),
+                    QFile::encodeName(destination).constData())
+        != 0)
+        throw DbError(QStringLiteral("Nie można zastąpić tabeli.\rBaza : ") + destination);
+    QFile::remove(TableLock::lockPathFor(source));
+    // The rename itself must survive a power cut, not only the file's contents.
+    const int directory = ::open(QFile::encodeName(QFileInfo(destination).path()).constData(),
+                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
+    }
 }
