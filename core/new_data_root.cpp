@@ -158,7 +158,10 @@ void createDataRoot(const NewDataRoot &request)
 {
     const QString root = request.dataRoot.isEmpty() ? QString() : withTrailingSlash(request.dataRoot);
     const QList<PlannedTable> tables = plannedTables(root, request.year);
-    for (const PlannedTable &table : tables)
+    // The parameter table belongs to the program, not to a firm: a second firm's data root
+    // started from the same directory shares it.
+    const bool parametersExist = tableExists(tables[0].path);
+    for (const PlannedTable &table : tables.mid(1))
         if (tableExists(table.path))
             throw DbError(QStringLiteral("Tabela już istnieje: %1.DB\rNowy katalog danych nie "
                                          "został założony: istniejące dane pozostały bez zmian.")
@@ -168,10 +171,11 @@ void createDataRoot(const NewDataRoot &request)
         if (!QDir().mkpath(year + QString::fromLatin1(folder)))
             throw DbError(QStringLiteral("Nie można utworzyć katalogu %1%2.")
                               .arg(year, QString::fromLatin1(folder)));
-    for (const PlannedTable &table : tables)
+    for (const PlannedTable &table : tables.mid(parametersExist ? 1 : 0))
         createTable(table.path, table.layout);
 
-    fillTable(tables[0].path, writeParameters);
+    if (!parametersExist)
+        fillTable(tables[0].path, writeParameters);
     fillTable(tables[1].path, [&](Cursor &firm) { writeFirm(firm, request); });
     fillTable(tables[3].path, writeSums);
     fillTable(tables[4].path, [&](Cursor &users) { writeUser(users, request.operatorName); });

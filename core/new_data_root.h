@@ -14,6 +14,6 @@ struct NewDataRoot {
     bool demo = false; // adds sample contractors and a few months of entries
 };
 
-// Throws DbError with a Polish message when a table already exists or cannot be made;
-// nothing is overwritten.
+// Throws DbError with a Polish message when a table of the firm or the year already exists
+// or cannot be made; nothing is overwritten. An existing parameter table is kept.
 void createDataRoot(const NewDataRoot &request);

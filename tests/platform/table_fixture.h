@@ -6,6 +6,8 @@
 #include "platform/table_files.h"
 
 #include <QTemporaryDir>
+#include "tests/support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 inline TableDef ledgerLikeDefinition()

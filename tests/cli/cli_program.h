@@ -1,0 +1,46 @@
+#pragma once
+// Runs the built ksiega-cli in a temporary folder (its current directory, where the
+// parameter table lives), on a fixed day, and keeps what it printed.
+
+#include "tests/support/qt_printers.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+struct CliResult {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+class CliProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    CliResult run(const QStringList &args, const QString &today = QStringLiteral("2019.05.10"),
+                  const QByteArray &input = QByteArray())
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KSIEGA_TODAY"), today);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder.path());
+        process.start(QStringLiteral(KSIEGA_CLI_PATH), args);
+        if (!input.isEmpty())
+            process.write(input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString at(const QString &relative) const { return folder.path() + QLatin1Char('/') + relative; }
+
+    int argc = 1;
+    char name[9] = "test_cli";
+    char *argv[2] = {name, nullptr};
+    QCoreApplication application{argc, argv};
+    QTemporaryDir folder;
+};

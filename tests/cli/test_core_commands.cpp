@@ -1,0 +1,68 @@
+#include "cli_program.h"
+
+#include <QFile>
+
+using CoreCommands = CliProgramTest;
+
+TEST_F(CoreCommands, InitThenStatusShowsTheNewYear)
+{
+    const CliResult init = run({"init", "--firma", "Test", "--rok", "2019"});
+    ASSERT_EQ(init.code, 0) << init.err.toStdString();
+    const CliResult status = run({"status"});
+    EXPECT_EQ(status.code, 0) << status.err.toStdString();
+    const QString year = folder.path() + "/2019/";
+    EXPECT_EQ(status.out, "katalog: " + folder.path() + "/\nrok: 2019\nmiesiac: 05\n"
+                          "uzytkownik: Administrator\nlata: 2019\ntabele: FIRMA;" + year
+                          + "FIN/KONTRAHI;" + year + "KSIEGA/KSIEGA;" + year + "KSIEGA/SUMA;"
+                          + year + "KSIEGA/USER;" + year + "KSIEGA/OPISZG\n"
+                          "ostatni_zaksiegowany: 0\n");
+    EXPECT_TRUE(status.err.isEmpty()) << status.err.toStdString();
+    EXPECT_TRUE(QFile::exists(at("2019/KSIEGA/SUMA.STR")));
+}
+
+TEST_F(CoreCommands, InitRefusesToOverwrite)
+{
+    ASSERT_EQ(run({"init", "--firma", "Test", "--rok", "2019"}).code, 0);
+    const CliResult again = run({"init", "--firma", "Inna", "--rok", "2019"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains("Tabela już istnieje")) << again.err.toStdString();
+    EXPECT_EQ(run({"init", "--rok", "19"}).code, 2);
+    EXPECT_EQ(run({"init", "--nie-ma-takiej"}).code, 2);
+}
+
+TEST_F(CoreCommands, DumpShowsTheSumsRowsWithTheirCalculatedIncome)
+{
+    ASSERT_EQ(run({"init", "--rok", "2019"}).code, 0);
+    const CliResult dump = run({"dump", "KSIEGA/SUMA"});
+    ASSERT_EQ(dump.code, 0) << dump.err.toStdString();
+    const QStringList lines = dump.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 25);
+    EXPECT_EQ(lines[0], "KOD\tNAZWA\tOZN\tNAZWISKO\tDATA\tK7\tK8\tK9\tK10\tK11\tK12\tK13\tK14\t"
+                        "K15\tK16\tIlstr\tW1\tW2\tW3\tK17\tKW");
+    EXPECT_EQ(lines[1], "01\tStyczeń" + QString("\t").repeated(18) + "\t0.00");
+    EXPECT_TRUE(lines.contains("N12\tNarastająco Grudzień" + QString("\t").repeated(18) + "\t0.00"));
+}
+
+TEST_F(CoreCommands, DemoDataRootHasContractorsAndEntries)
+{
+    ASSERT_EQ(run({"init", "--demo", "--firma", "Demo", "--rok", "2019"}).code, 0);
+    const CliResult ledger = run({"dump", "KSIEGA/KSIEGA"});
+    ASSERT_EQ(ledger.code, 0) << ledger.err.toStdString();
+    const QStringList lines = ledger.out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 1 + 24);
+    EXPECT_TRUE(lines[0].endsWith("\tK9\tK14\tK15"));
+    const CliResult contractors = run({"dump", "FIN/KONTRAHI"});
+    EXPECT_EQ(contractors.out.count('\n'), 1 + 6);
+    const CliResult firm = run({"dump", "FIRMA"});
+    EXPECT_TRUE(firm.out.contains("\tDemo\tDemo\t")) << firm.out.toStdString();
+    const CliResult parameters = run({"dump", "KSIEGA"});
+    EXPECT_TRUE(parameters.out.startsWith("P2\tP3\tL3\tB1\tUS\tML\tMG\tZL1\tADATA\tACYKL\n10\t10\t0\tnie\t\t0\t0\ttak\t"))
+        << parameters.out.toStdString();
+}
+
+TEST_F(CoreCommands, StartWithoutTheParameterTableFails)
+{
+    const CliResult status = run({"status"});
+    EXPECT_EQ(status.code, 1);
+    EXPECT_TRUE(status.err.contains("[błąd]")) << status.err.toStdString();
+}
