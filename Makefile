@@ -2,9 +2,12 @@
 BUILD_DIR ?= build
 WERROR ?= 0
 PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libsqlite3-dev \
+            imagemagick \
             libgtest-dev sqlite3 poppler-utils xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-CLI := $(BUILD_DIR)/cli/ksiega-cli
+CLI := $(abspath $(BUILD_DIR))/cli/ksiega-cli
+APP := $(abspath $(BUILD_DIR))/app/ksiega
+DEMO_DIR := demo
 
 .PHONY: deps configure build run test bench clean
 
@@ -25,8 +28,19 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR)
 
+# The program on a demo data root made on first use; without a display, the demo's state.
 run: build
-	$(CLI) --version
+	@if [ ! -f $(DEMO_DIR)/KSIEGA.DB ]; then \
+	  mkdir -p $(DEMO_DIR) && cd $(DEMO_DIR) && \
+	  $(CLI) init --demo --firma "Firma Demonstracyjna" --operator "Demo"; \
+	fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  cd $(DEMO_DIR) && exec $(APP); \
+	else \
+	  echo "Brak ekranu (nie ustawiono DISPLAY): program okienkowy nie może się uruchomić."; \
+	  echo "Stan danych demonstracyjnych w katalogu $(DEMO_DIR)/:"; \
+	  cd $(DEMO_DIR) && $(CLI) status; \
+	fi
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

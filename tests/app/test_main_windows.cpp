@@ -1,0 +1,63 @@
+#include "app/tzero.h"
+#include "core/data_module.h"
+#include "core/new_data_root.h"
+#include "core/start_up.h"
+#include "ledger/windows/tksiegaf.h"
+#include "platform/scripted_prompter.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/screenshot.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class MainWindows : public ::testing::Test {
+protected:
+    int argc = 1;
+    char name[9] = "test_app";
+    char *argv[2] = {name, nullptr};
+    QApplication application{argc, argv};
+};
+
+TEST_F(MainWindows, SplashCountsToNinetyNine)
+{
+    Tzero splash;
+    EXPECT_EQ(splash.windowTitle(), "Dzień dobry");
+    EXPECT_EQ(splash.budowa()->minimum(), 0);
+    EXPECT_EQ(splash.budowa()->maximum(), 100);
+    EXPECT_EQ(splash.budowa()->value(), 0);
+    splash.show();
+    for (int i = 0; i < 3; ++i)
+        splash.advance(33);
+    EXPECT_EQ(splash.budowa()->value(), 99);
+    EXPECT_TRUE(splash.findChild<QLabel *>() != nullptr);
+    saveScreenshot(splash, "Tzero");
+}
+
+TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    qputenv("KSIEGA_TODAY", "2019.05.10");
+    createDataRoot({QString(), "Firma Łąka", "2019", "Żaneta Ćwik", false});
+    WorkingEnvironment environment = startEnvironment();
+    ScriptedPrompter prompter;
+    {
+        TDANE dane(environment, prompter);
+        dane.DataModuleCreate();
+        QApplication::setApplicationName("RAZEDO 2019");
+        TKSIEGAF window(dane);
+        window.show();
+        EXPECT_EQ(window.windowTitle(), "RAZEDO 2019 Firma Łąka");
+        EXPECT_EQ(window.hintPanel()->text(), "pomocnik");
+        EXPECT_EQ(window.yearPanel()->text(), "2019");
+        EXPECT_EQ(window.operatorPanel()->text(), "Żaneta Ćwik");
+        EXPECT_EQ(window.hintPanel()->minimumWidth(), 300);
+        saveScreenshot(window, "TKSIEGAF-szkielet");
+    }
+    qunsetenv("KSIEGA_TODAY");
+    QDir::setCurrent(previous);
+}
