@@ -1,0 +1,214 @@
+#include "print/print_engine.h"
+
+#include "core/number_format.h"
+#include "platform/clock.h"
+#include "platform/print/printer_list.h"
+#include "platform/progress.h"
+#include "platform/prompter.h"
+#include "print/control_codes.h"
+
+TDRUK::TDRUK(const PrintContext &context, PrinterList &printers, PrintDialogs &dialogs,
+             Prompter &prompter, Progress &progress)
+    : context_(context), printers_(printers), dialogs_(dialogs), prompter_(prompter),
+      progress_(progress), pitch_(PitchCondensed)
+{
+}
+
+TDRUK::~TDRUK()
+{
+    if (openOutput_)
+        KoniecWydruku();
+}
+
+void TDRUK::START(const QString &TYT, bool ZlTyt, int MaxLicz, int LinNag, bool ZlNaGSyS)
+{
+    buffer_.clear();
+    Tytul = TYT;
+    if (ZlTyt)
+        Tytul = dialogs_.askTitle(Tytul);
+    IlLinNag = LinNag;
+    NagSys = ZlNaGSyS;
+    Strona = 0;
+    Linia = 0;
+    pitch_ = PitchCondensed;
+    fontSize_ = 8;
+    if (Bufor)
+        StartWydruku();
+    if (NagSys) {
+        Naglowek();
+        Podzial = true;
+    }
+    progress_.start(Tytul, MaxLicz);
+}
+
+void TDRUK::PISZ(const QString &line)
+{
+    if (Bufor) {
+        // The line routines count the line themselves.
+        printLine(line);
+        return;
+    }
+    buffer_ += line;
+    buffer_ += QLatin1Char('\n');
+    ++Linia;
+}
+
+void TDRUK::Postep()
+{
+    progress_.step();
+}
+
+void TDRUK::STOP(bool ZlStopka)
+{
+    if (ZlStopka)
+        PISZ(QStringLiteral("&GVelmor - Koniec wydruku: ") + Tytul);
+    progress_.stop();
+    reportClosed_ = true;
+    if (Bufor)
+        KoniecWydruku();
+    else
+        dialogs_.showEngineWindow();
+}
+
+QString TDRUK::headerLine() const
+{
+    const QString today =
+        context_.environment.today.isEmpty() ? todayText() : context_.environment.today;
+    const QString firm = context_.firmShortName ? context_.firmShortName() : QString();
+    QString line = PadToWidth(firm, 30) + QStringLiteral(" Program : ")
+                   + PadToWidth(context_.programTitle, 20) + QStringLiteral(" Data : ") + today
+                   + QStringLiteral(" Strona : ") + QString::number(Strona);
+    if (!context_.environment.userName.isEmpty())
+        line += QStringLiteral(" Operator : ") + context_.environment.userName;
+    return line;
+}
+
+void TDRUK::Naglowek()
+{
+    ++Strona;
+    for (int i = 0; i < MarG; ++i)
+        PISZ(CodeCondensed);
+    PISZ(CodeCondensed + headerLine());
+    PISZ(QStringLiteral("&GWydruk : ") + Tytul);
+    Linia = MarG + 2;
+}
+
+// The header a page break repeats: the system header when the report has one, then the
+// caller's headings. Nothing in it may break the page again, however short the page.
+void TDRUK::writeHeaderLines(void (TDRUK::*lineRoutine)(const QString &),
+                             const QString &marginLine)
+{
+    inPageHeader_ = true;
+    if (NagSys) {
+        for (int i = 0; i < MarG; ++i)
+            (this->*lineRoutine)(marginLine);
+        (this->*lineRoutine)(CodeCondensed + headerLine());
+        (this->*lineRoutine)(QStringLiteral("&GWydruk : ") + Tytul);
+    }
+    for (int i = 1; i <= qMin(IlLinNag, TextNagSize); ++i)
+        (this->*lineRoutine)(TextNag[i]);
+    inPageHeader_ = false;
+}
+
+void TDRUK::DRUKUJ(const QString &text)
+{
+    progress_.start(Tytul, int(text.size()));
+    Strona = 1;
+    Linia = 0;
+    verticalPosition_ = 0;
+    if (!StartWydruku()) {
+        progress_.stop();
+        return;
+    }
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        progress_.step();
+        if (text.at(i) != QLatin1Char('\n'))
+            continue;
+        printLine(text.mid(lineStart, i - lineStart));
+        lineStart = i + 1;
+    }
+    KoniecWydruku();
+    progress_.stop();
+}
+
+std::optional<int> TDRUK::conversionCode() const
+{
+    switch (Pl) {
+    case drBRAK:
+        return 30;
+    case drMAZOWIA:
+        return 31;
+    case drLATIN:
+        return 32;
+    case drLATIN852:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool TDRUK::StartWydruku()
+{
+    if (openOutput_)
+        KoniecWydruku();
+    bool opened = false;
+    switch (TypWydruku) {
+    case drWINDOWS:
+        opened = startPrinter();
+        break;
+    case drDOS:
+        opened = startPort();
+        break;
+    case drEKSPORT:
+    case drBW:
+        opened = startExport();
+        break;
+    }
+    if (opened)
+        openOutput_ = TypWydruku;
+    return opened;
+}
+
+void TDRUK::KoniecWydruku()
+{
+    if (!openOutput_)
+        return;
+    switch (*openOutput_) {
+    case drWINDOWS:
+        canvas_->end();
+        canvas_ = nullptr;
+        break;
+    case drDOS:
+        if (Podzial)
+            channel_.writeLine(QString(), FormFeed);
+        channel_.close();
+        break;
+    case drEKSPORT:
+    case drBW:
+        channel_.close();
+        break;
+    }
+    openOutput_.reset();
+}
+
+// A line for an output that could not be opened goes nowhere: the print ended with the
+// message that said why.
+void TDRUK::printLine(const QString &line)
+{
+    if (!openOutput_)
+        return;
+    switch (*openOutput_) {
+    case drWINDOWS:
+        printerLine(line);
+        break;
+    case drDOS:
+        portLine(line);
+        break;
+    case drEKSPORT:
+        exportLine(line);
+        break;
+    case drBW:
+        wholeFileLine(line);
+        break;
+    }
+}

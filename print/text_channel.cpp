@@ -1,0 +1,46 @@
+#include "print/text_channel.h"
+
+#include "core/polish_letters.h"
+
+#include <QDir>
+
+TextChannel::TextChannel() : encoder_("windows-1250") {}
+
+bool TextChannel::open(const QString &path, Target target)
+{
+    close();
+    file_.setFileName(path);
+    // A missing device must not turn into a plain file in /dev.
+    const QIODevice::OpenMode mode =
+        target == Target::Device
+            ? QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered
+            : QIODevice::WriteOnly | QIODevice::Truncate;
+    return file_.open(mode);
+}
+
+void TextChannel::close()
+{
+    if (file_.isOpen())
+        file_.close();
+}
+
+QByteArray TextChannel::encode(const QString &text)
+{
+    const QByteArray encoded = encoder_.encode(text);
+    return conversion_ ? ConvertPolishLetters(encoded, *conversion_) : encoded;
+}
+
+void TextChannel::writeLine(const QString &text, const QByteArray &prefix)
+{
+    if (file_.isOpen())
+        file_.write(prefix + encode(text) + QByteArrayLiteral("\r\n"));
+}
+
+PortDevice portDevice(int portIndex)
+{
+    const QString name = QStringLiteral("LPT%1").arg(portIndex + 1);
+    const QString folder = qEnvironmentVariable("KSIEGA_LPT_DIR");
+    if (!folder.isEmpty())
+        return {name, QDir(folder).filePath(name), TextChannel::Target::File};
+    return {name, QStringLiteral("/dev/lp%1").arg(portIndex), TextChannel::Target::Device};
+}
