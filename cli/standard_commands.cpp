@@ -1,10 +1,12 @@
 #include "cli/standard_commands.h"
 
 #include "cli/core_commands.h"
+#include "cli/print_commands.h"
 
 CommandRegistry standardCommands()
 {
     CommandRegistry registry;
     addCoreCommands(registry);
+    addPrintCommands(registry);
     return registry;
 }

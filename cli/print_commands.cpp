@@ -1,0 +1,149 @@
+#include "cli/print_commands.h"
+
+#include "core/working_environment.h"
+#include "platform/clock.h"
+#include "platform/print/printer_list.h"
+#include "print/print_engine.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <cstdio>
+#include <memory>
+
+static const QString ProgramTitle = QStringLiteral("RAZEDO 2019");
+
+struct TextPrintOptions {
+    std::optional<TTypWydruku> output;
+    bool pdf = false;
+    std::optional<QString> file;
+    std::optional<TPL> coding;
+    QString title;
+    bool header = true;
+};
+
+static std::optional<TTypWydruku> outputNamed(const QString &name, bool &pdf)
+{
+    pdf = name == QLatin1String("pdf");
+    if (name == QLatin1String("drukarka") || pdf)
+        return drWINDOWS;
+    if (name == QLatin1String("port"))
+        return drDOS;
+    if (name == QLatin1String("eksport"))
+        return drEKSPORT;
+    if (name == QLatin1String("bw"))
+        return drBW;
+    return std::nullopt;
+}
+
+static std::optional<TPL> codingNamed(const QString &name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("brak"))
+        return drBRAK;
+    if (lower == QLatin1String("mazovia"))
+        return drMAZOWIA;
+    if (lower == QLatin1String("latin"))
+        return drLATIN;
+    if (lower == QLatin1String("windows"))
+        return drLATIN852;
+    return std::nullopt;
+}
+
+// The options of the command; the error text for the user, empty when they are good.
+static QString parseOptions(const QStringList &args, TextPrintOptions &options)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--bez-naglowka")) {
+            options.header = false;
+            continue;
+        }
+        static const QStringList valued = {QStringLiteral("--wyjscie"), QStringLiteral("--plik"),
+                                           QStringLiteral("--kodowanie"), QStringLiteral("--tytul")};
+        if (!valued.contains(arg))
+            return QStringLiteral("Nieznana opcja: „%1”.").arg(arg);
+        if (i + 1 >= args.size())
+            return QStringLiteral("Po „%1” brakuje wartości.").arg(arg);
+        const QString value = args.at(++i);
+        if (arg == QLatin1String("--wyjscie")) {
+            options.output = outputNamed(value, options.pdf);
+            if (!options.output)
+                return QStringLiteral("Nieznane wyjście: „%1” (drukarka, pdf, port, eksport, bw).")
+                    .arg(value);
+        } else if (arg == QLatin1String("--plik")) {
+            options.file = value;
+        } else if (arg == QLatin1String("--kodowanie")) {
+            options.coding = codingNamed(value);
+            if (!options.coding)
+                return QStringLiteral(
+                           "Nieznane kodowanie: „%1” (brak, mazovia, latin, windows).")
+                    .arg(value);
+        } else {
+            options.title = value;
+        }
+    }
+    if (!options.output)
+        return QStringLiteral("Podaj wyjście wydruku: --wyjscie drukarka|pdf|port|eksport|bw.");
+    if (options.pdf && !options.file)
+        return QStringLiteral("Wydruk do PDF wymaga nazwy pliku: --plik PLIK.pdf.");
+    return QString();
+}
+
+int runTextPrint(CommandContext &context, QTextStream &input)
+{
+    TextPrintOptions options;
+    const QString error = parseOptions(context.arguments, options);
+    if (!error.isEmpty()) {
+        context.err << "ksiega-cli text-print: " << error << '\n';
+        context.err.flush();
+        return CliUsageError;
+    }
+
+    // Until the start sequence runs here, the run's context comes from the global options.
+    WorkingEnvironment environment;
+    environment.today = todayText();
+    environment.dataRoot = context.options.start.dataRoot.value_or(QString());
+    environment.userName = context.options.operatorName.value_or(QString());
+    const PrintContext printContext{environment, [] { return QString(); }, ProgramTitle};
+
+    std::unique_ptr<PrinterList> printers;
+    if (options.pdf)
+        printers = std::make_unique<PdfFilePrinter>(*options.file);
+    else
+        printers = std::make_unique<SystemPrinters>();
+    ScriptedPrintDialogs dialogs;
+    dialogs.exportFile = options.file.value_or(QStringLiteral("eksport.txt"));
+    TDRUK engine(printContext, *printers, dialogs, context.prompter, context.progress);
+    QSettings settings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
+    engine.startUp(settings);
+    engine.TypWydruku = *options.output;
+    if (options.coding)
+        engine.Pl = *options.coding;
+    engine.Bufor = true;
+
+    engine.START(options.title, false, 0, 0, options.header);
+    const bool opened = engine.isOutputOpen();
+    while (!input.atEnd()) {
+        engine.PISZ(input.readLine());
+        engine.Postep();
+    }
+    engine.STOP(options.header);
+    return opened ? CliSuccess : CliFailed;
+}
+
+void addPrintCommands(CommandRegistry &registry)
+{
+    registry.add(QStringLiteral("text-print"),
+                 QStringLiteral("drukuje linie z wejścia przez moduł wydruku tekstowego"),
+                 [](CommandContext &context) {
+                     QFile standardInput;
+                     if (!standardInput.open(stdin, QIODevice::ReadOnly)) {
+                         context.prompter.error(QStringLiteral("Błąd odczytu wejścia."));
+                         return int(CliFailed);
+                     }
+                     QTextStream input(&standardInput);
+                     input.setEncoding(QStringConverter::Utf8);
+                     return runTextPrint(context, input);
+                 });
+}
