@@ -522,6 +522,7 @@ void Cursor::post()
     checkOpen();
     if (!isEditing())
         return;
+    emit updateRecordRequested();
     if (beforePost_)
         beforePost_(*this);
     if (!isEditing())

@@ -162,6 +162,9 @@ public:
     void setFieldChange(const QString &fieldName, FieldHook hook);
 
 signals:
+    // Before a post: edit controls hand over what is typed but not yet assigned. Sent even
+    // while controls are disabled, since it carries data, not a repaint.
+    void updateRecordRequested();
     void stateChanged(Cursor::State state);
     void currentChanged();             // another record became current, or it was reloaded
     void fieldChanged(int fieldIndex); // a field of the record being edited changed

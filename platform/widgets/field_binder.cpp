@@ -1,0 +1,245 @@
+#include "platform/widgets/field_binder.h"
+
+#include "platform/prompter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+FieldBinder::FieldBinder(Cursor &cursor, Prompter &prompter, QObject *parent)
+    : QObject(parent), cursor_(cursor), prompter_(prompter)
+{
+    connect(&cursor_, &Cursor::updateRecordRequested, this, &FieldBinder::updateRecord);
+    connect(&cursor_, &Cursor::currentChanged, this, [this] {
+        for (auto &binding : bindings_)
+            binding->dirty = false;
+        refresh();
+    });
+    connect(&cursor_, &Cursor::fieldChanged, this, [this](int fieldIndex) {
+        const QString name = cursor_.field(fieldIndex).name();
+        for (auto &binding : bindings_)
+            if (!binding->dirty && binding->field.compare(name, Qt::CaseInsensitive) == 0)
+                show(*binding);
+    });
+    connect(&cursor_, &Cursor::stateChanged, this, [this](Cursor::State state) {
+        if (state == Cursor::State::Browse || state == Cursor::State::Inactive) {
+            for (auto &binding : bindings_)
+                binding->dirty = false;
+            refresh();
+        }
+    });
+}
+
+FieldBinder::Binding &FieldBinder::add(QWidget *widget, const QString &field)
+{
+    bindings_.push_back(std::make_unique<Binding>());
+    Binding &binding = *bindings_.back();
+    binding.widget = widget;
+    binding.field = field;
+    return binding;
+}
+
+QString FieldBinder::currentText(const QString &field) const
+{
+    if (!cursor_.isOpen() || cursor_.fieldIndex(field) < 0)
+        return QString();
+    return cursor_.field(field).asString();
+}
+
+void FieldBinder::show(Binding &binding)
+{
+    if (!binding.widget || !binding.show)
+        return;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    binding.show();
+    filling_ = wasFilling;
+}
+
+void FieldBinder::refresh()
+{
+    for (auto &binding : bindings_)
+        show(*binding);
+}
+
+void FieldBinder::startEditing(Binding &binding)
+{
+    if (filling_)
+        return;
+    if (!cursor_.isEditing()) {
+        try {
+            cursor_.edit();
+        } catch (const DbError &error) {
+            prompter_.error(error.message());
+        }
+        if (!cursor_.isEditing()) {
+            // The record refused to be edited (a hook said no): show it as it is.
+            refresh();
+            return;
+        }
+    }
+    binding.dirty = true;
+}
+
+void FieldBinder::assign(Binding &binding)
+{
+    if (!binding.dirty || !binding.text)
+        return;
+    binding.dirty = false;
+    if (!cursor_.isEditing())
+        return;
+    try {
+        cursor_.field(binding.field).setAsString(binding.text());
+    } catch (const DbError &error) {
+        prompter_.error(error.message());
+        show(binding);
+        return;
+    }
+    if (binding.afterAssign)
+        binding.afterAssign();
+}
+
+void FieldBinder::updateRecord()
+{
+    for (auto &binding : bindings_)
+        assign(*binding);
+}
+
+void FieldBinder::setAfterAssign(QWidget *control, std::function<void()> handler)
+{
+    for (auto &binding : bindings_)
+        if (binding->widget == control)
+            binding->afterAssign = handler;
+}
+
+void FieldBinder::setReadOnly(bool readOnly)
+{
+    for (auto &binding : bindings_) {
+        QWidget *widget = binding->widget;
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            edit->setReadOnly(readOnly);
+        else if (auto *memo = qobject_cast<QPlainTextEdit *>(widget))
+            memo->setReadOnly(readOnly);
+        else if (widget && !qobject_cast<QLabel *>(widget))
+            widget->setEnabled(!readOnly);
+    }
+}
+
+bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut)
+        for (auto &binding : bindings_)
+            if (binding->widget == watched)
+                assign(*binding);
+    return QObject::eventFilter(watched, event);
+}
+
+void FieldBinder::bindLineEdit(QLineEdit *edit, const QString &field)
+{
+    Binding &binding = add(edit, field);
+    binding.show = [this, edit, field] { edit->setText(currentText(field)); };
+    binding.text = [edit] {
+        // A masked box reads back its separators even when nothing was typed.
+        if (!edit->inputMask().isEmpty() && !edit->hasAcceptableInput()) {
+            QString typed = edit->text();
+            typed.remove(QRegularExpression(QStringLiteral("[^0-9A-Za-z]")));
+            if (typed.isEmpty())
+                return QString();
+        }
+        return edit->text();
+    };
+    connect(edit, &QLineEdit::textEdited, this, [this, &binding] { startEditing(binding); });
+    connect(edit, &QLineEdit::editingFinished, this, [this, &binding] { assign(binding); });
+    show(binding);
+}
+
+void FieldBinder::bindComboBox(QComboBox *combo, const QString &field)
+{
+    Binding &binding = add(combo, field);
+    if (combo->isEditable()) {
+        binding.show = [this, combo, field] { combo->setEditText(currentText(field)); };
+        binding.text = [combo] { return combo->currentText(); };
+        connect(combo, &QComboBox::editTextChanged, this, [this, &binding] { startEditing(binding); });
+        connect(combo, &QComboBox::activated, this, [this, &binding] {
+            startEditing(binding);
+            assign(binding);
+        });
+        if (combo->lineEdit())
+            connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
+                    [this, &binding] { assign(binding); });
+    } else {
+        binding.show = [this, combo, field] {
+            const QString text = currentText(field);
+            combo->setCurrentIndex(text.isEmpty() ? -1 : text.toInt());
+        };
+        binding.text = [combo] {
+            return combo->currentIndex() < 0 ? QString() : QString::number(combo->currentIndex());
+        };
+        connect(combo, &QComboBox::activated, this, [this, &binding] {
+            startEditing(binding);
+            assign(binding);
+        });
+    }
+    show(binding);
+}
+
+void FieldBinder::bindCheckBox(QCheckBox *box, const QString &field)
+{
+    Binding &binding = add(box, field);
+    binding.show = [this, box, field] {
+        box->setChecked(cursor_.isOpen() && cursor_.fieldIndex(field) >= 0
+                        && cursor_.field(field).asBoolean());
+    };
+    binding.text = [box] { return box->isChecked() ? QStringLiteral("tak") : QStringLiteral("nie"); };
+    connect(box, &QCheckBox::clicked, this, [this, &binding] {
+        startEditing(binding);
+        assign(binding);
+    });
+    show(binding);
+}
+
+void FieldBinder::bindButtonGroup(QButtonGroup *group, const QString &field)
+{
+    QWidget *anchor = group->buttons().isEmpty() ? nullptr : group->buttons().first()->parentWidget();
+    Binding &binding = add(anchor, field);
+    binding.show = [this, group, field] {
+        const QString text = currentText(field);
+        if (QAbstractButton *button = text.isEmpty() ? nullptr : group->button(text.toInt())) {
+            button->setChecked(true);
+        } else if (QAbstractButton *checked = group->checkedButton()) {
+            group->setExclusive(false);
+            checked->setChecked(false);
+            group->setExclusive(true);
+        }
+    };
+    binding.text = [group] {
+        return group->checkedId() < 0 ? QString() : QString::number(group->checkedId());
+    };
+    connect(group, &QButtonGroup::idClicked, this, [this, &binding] {
+        startEditing(binding);
+        assign(binding);
+    });
+    show(binding);
+}
+
+void FieldBinder::bindMemo(QPlainTextEdit *memo, const QString &field)
+{
+    Binding &binding = add(memo, field);
+    binding.show = [this, memo, field] { memo->setPlainText(currentText(field)); };
+    binding.text = [memo] { return memo->toPlainText(); };
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, &binding] { startEditing(binding); });
+    memo->installEventFilter(this);
+    show(binding);
+}
+
+void FieldBinder::bindLabel(QLabel *label, const QString &field)
+{
+    Binding &binding = add(label, field);
+    binding.show = [this, label, field] { label->setText(currentText(field)); };
+    show(binding);
+}
