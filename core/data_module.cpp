@@ -13,6 +13,7 @@ void TDANE::installHooks()
     for (const FieldDef &field : ledgerCalculatedFields())
         TKSIEGA.addCalculatedField(field);
     TKSIEGA.setIndexName(QStringLiteral("LPinx"));
+    installLedgerRules();
 
     for (const FieldDef &field : sumsCalculatedFields())
         TSUMA.addCalculatedField(field);
@@ -25,6 +26,8 @@ void TDANE::installHooks()
     TNAG.setMaster(&TRD, QStringLiteral("RD"));
     TPOZ.setIndexFieldNames(QStringLiteral("RD;ROK;MC;NRD"));
     TPOZ.setMaster(&TNAG, QStringLiteral("RD;ROK;MC;NRD"));
+
+    installDeclarationRules();
 }
 
 void TDANE::TSUMACalcFields(Cursor &sums)

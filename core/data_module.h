@@ -13,6 +13,7 @@
 #include "platform/cursor.h"
 #include "platform/session.h"
 
+class EntryEditorLink;
 class Prompter;
 
 class TDANE {
@@ -22,6 +23,7 @@ public:
     TDANE &operator=(const TDANE &) = delete;
 
     WorkingEnvironment &environment() { return environment_; }
+    const WorkingEnvironment &environment() const { return environment_; }
     Prompter &prompter() { return prompter_; }
     Session &session() { return session_; }
     void setStartArguments(const StartArguments &arguments) { startArguments_ = arguments; }
@@ -33,6 +35,24 @@ public:
     void RepairFirmIndex();
     void RepairSumsTable();
     void BuildMonthStatus();
+
+    // Ledger entry rules (core/ledger_rules.cpp): numbering, month codes, the user stamp, the
+    // computed totals, the month filter, the new entry's date, the imported-entry warning,
+    // and the filters of the invoicing tables the register import reads.
+    int NUMER();
+    void TKSIEGABeforePost(Cursor &ledger);
+    void TKSIEGAMCChange(Field month);
+    void TKSIEGACalcFields(Cursor &ledger);
+    bool TKSIEGAFilterRecord(Cursor &ledger);
+    void ZKSIEGAStateChange(Cursor &ledger, Cursor::State previous);
+    bool TRDFilterRecord(Cursor &registers);
+    bool TNAGFilterRecord(Cursor &headers);
+    // Whether an entry of this month code may no longer change ("00" and "13" never close).
+    bool monthIsPosted(const QString &month) const;
+    // The open entry editor, told to show the working month when a rule resets the month.
+    void setEntryEditor(EntryEditorLink *editor);
+    // Set by the purchase import: the register filter then accepts purchase registers.
+    bool purchaseImport = false;
 
     // Cursors, named as the program's windows and rules refer to them.
     Session session_{QStringLiteral("SESJA")};
@@ -54,8 +74,44 @@ public:
     Cursor TDEK{session_, QStringLiteral("TDEK")};
     Cursor TSTALE{session_, QStringLiteral("TSTALE")};
 
+    // Declaration rules (core/declaration_rules.cpp)
+    // Field rules of the declaration cursor, each run when its trigger field gets a value, so
+    // a value typed, imported or copied carries through the whole form.
+    void TDEKP1Change();
+    void TDEKP4Change();
+    void TDEKP5Change();
+    void TDEKP11Change();
+    void TDEKP12Change();
+    void POLEDS(const QString &changedField);
+    void POLE30();
+    void POLE33();
+    void POLE44();
+    void POLE46();
+    void POLE47();
+    void POLE53();
+    void POLE55();
+    void POLE62();
+    void POLE64();
+    // The taxpayer view shows the numbered taxpayers and the firm's own record when the firm
+    // is a natural person. A new taxpayer takes the number after the last one seen when it
+    // was started; a save reports the identification still missing.
+    bool TOSOBAFilterRecord(Cursor &taxpayers);
+    void TakeTaxpayerCounter();
+    void TOSOBABeforePost(Cursor &taxpayers);
+    void TOSOBAAfterPost(Cursor &taxpayers);
+    // While on, an insert started on the constants cursor is cancelled at once.
+    void setConstantsInsertGuard(bool on) { constantsInsertGuard_ = on; }
+
+private:
+    void installDeclarationRules();
+    void TSTALEStateChange(Cursor &constants);
+    int taxpayerCounter_ = 0;
+    bool constantsInsertGuard_ = false;
+    // End of declaration rules
+
 private:
     void installHooks();
+    void installLedgerRules();
     void openYearTables();
     void writeSumsRows();
     void openCompanionTable(Cursor &cursor, const QString &relativePath);
@@ -64,4 +120,5 @@ private:
     WorkingEnvironment &environment_;
     Prompter &prompter_;
     StartArguments startArguments_;
+    EntryEditorLink *entryEditor_ = nullptr;
 };
