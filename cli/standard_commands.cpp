@@ -1,6 +1,7 @@
 #include "cli/standard_commands.h"
 
 #include "cli/core_commands.h"
+#include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
 #include "cli/print_commands.h"
 
@@ -8,6 +9,7 @@ CommandRegistry standardCommands()
 {
     CommandRegistry registry;
     addCoreCommands(registry);
+    addEntryCommands(registry);
     addPrintCommands(registry);
     addFirmCommands(registry);
     return registry;

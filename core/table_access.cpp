@@ -93,16 +93,18 @@ bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &di
     return true;
 }
 
-void SaveTable(Cursor &cursor, Prompter &prompter)
+bool SaveTable(Cursor &cursor, Prompter &prompter)
 {
     if (!cursor.isOpen() || !cursor.isEditing())
-        return;
+        return true;
     try {
         cursor.post();
     } catch (const DbError &) {
         cursor.cancel();
         prompter.error(QStringLiteral("Błąd zapisu"));
+        return false;
     }
+    return true;
 }
 
 void EnsureEditing(Cursor &cursor)

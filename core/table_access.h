@@ -25,8 +25,8 @@ inline bool OpenTableChecked(Cursor &cursor, const QString &basePath, WorkingEnv
 }
 
 // Posts a record being edited or inserted; a failed post is cancelled and reported as
-// "Błąd zapisu". A post outside a transaction is on disk when this returns.
-void SaveTable(Cursor &cursor, Prompter &prompter);
+// "Błąd zapisu" (false). A post outside a transaction is on disk when this returns.
+bool SaveTable(Cursor &cursor, Prompter &prompter);
 
 // Puts the cursor into edit state unless it already edits or inserts.
 void EnsureEditing(Cursor &cursor);

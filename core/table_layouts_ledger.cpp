@@ -25,6 +25,8 @@ TableDef ledgerLayout()
         secondaryIndex(QStringLiteral("KONTRinx"), QStringLiteral("NAZ1")),
         secondaryIndex(QStringLiteral("DATAinx"), QStringLiteral("DATA")),
         secondaryIndex(QStringLiteral("NRKOMPinx"), QStringLiteral("NRKOMP")),
+        // The next entry number is one above the highest: found at once by this index.
+        secondaryIndex(QStringLiteral("NUMERinx"), QStringLiteral("LP")),
     };
     return layout;
 }

@@ -131,6 +131,11 @@ public:
     // A copy of the field values (data then calculated) of the record at a place, without
     // moving; views use it to paint rows.
     QVariantList valuesAt(int position);
+    // Moves to the first reachable record whose field equals the value; false when none.
+    bool locate(const QString &fieldName, const QVariant &value);
+    // The highest stored value of a field in the whole table, whatever the cursor reaches
+    // (blank for an empty table). An index on the field makes it immediate.
+    QVariant maximum(const QString &fieldName);
 
     // ---- changing --------------------------------------------------------------------------
     void insert();

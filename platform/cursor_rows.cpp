@@ -470,3 +470,46 @@ void Cursor::findNearest(const QVariantList &values)
     bof_ = eof_ = false;
     loadCurrent();
 }
+
+bool Cursor::locate(const QString &fieldName, const QVariant &value)
+{
+    checkOpen();
+    checkBrowseMode();
+    const int column = definition_.fieldIndex(fieldName);
+    if (column < 0)
+        throw DbError(notFound(QStringLiteral("Pole ") + fieldName, name_));
+    const QVariant stored = storedFromValue(definition_.fields[column], value);
+    StatementScope statement(connection_->cached(
+        QStringLiteral("SELECT rowid FROM %1 WHERE %2 %3")
+            .arg(quoteIdentifier(table_), columnTerm(column, LetterCase::Sensitive),
+                 stored.isValid() ? QStringLiteral("= ?") : QStringLiteral("IS NULL"))));
+    if (stored.isValid())
+        statement->bind(1, stored);
+    std::vector<qint64> matches;
+    while (statement->step())
+        matches.push_back(statement->columnInt64(0));
+    if (matches.empty())
+        return false;
+    std::sort(matches.begin(), matches.end());
+    for (int position = 0; position < int(rows_.size()); ++position) {
+        if (std::binary_search(matches.begin(), matches.end(), rows_[position])) {
+            position_ = position;
+            bof_ = eof_ = false;
+            loadCurrent();
+            return true;
+        }
+    }
+    return false;
+}
+
+QVariant Cursor::maximum(const QString &fieldName)
+{
+    checkOpen();
+    const int column = definition_.fieldIndex(fieldName);
+    if (column < 0)
+        throw DbError(notFound(QStringLiteral("Pole ") + fieldName, name_));
+    StatementScope statement(connection_->cached(
+        QStringLiteral("SELECT max(%1) FROM %2")
+            .arg(quoteIdentifier(definition_.fields[column].name), quoteIdentifier(table_))));
+    return statement->step() ? statement->column(0) : QVariant();
+}
