@@ -1,5 +1,6 @@
 #include "cli/standard_commands.h"
 
+#include "cli/contractor_commands.h"
 #include "cli/core_commands.h"
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
@@ -12,5 +13,6 @@ CommandRegistry standardCommands()
     addEntryCommands(registry);
     addPrintCommands(registry);
     addFirmCommands(registry);
+    addContractorCommands(registry);
     return registry;
 }
