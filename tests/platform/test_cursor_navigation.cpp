@@ -235,3 +235,23 @@ TEST_F(CursorNavigation, DetailFollowsItsMaster)
     cursor.setMaster(nullptr, QString());
     EXPECT_EQ(cursor.recordCount(), 3);
 }
+
+TEST_F(CursorNavigation, LocateFindsTheFirstReachableMatchAndMaximumSeesTheWholeTable)
+{
+    cursor.open();
+    EXPECT_FALSE(cursor.maximum("LP").isValid()) << "an empty table has no maximum";
+    add("02", 5, "Ala");
+    add("01", 9, "Ola");
+    add("03", 5, "Ela");
+    cursor.setIndexName("LPinx");
+    ASSERT_TRUE(cursor.locate("LP", 5));
+    EXPECT_EQ(cursor.field("NAZ1").asString(), "Ala") << "the first in the cursor's order";
+    cursor.setFilterHook([](Cursor &c) { return c.field("MC").asString() != "02"; });
+    cursor.setFiltered(true);
+    ASSERT_TRUE(cursor.locate("LP", "5"));
+    EXPECT_EQ(cursor.field("NAZ1").asString(), "Ela");
+    EXPECT_FALSE(cursor.locate("NAZ1", "Ala")) << "a record the cursor cannot reach";
+    EXPECT_EQ(cursor.field("NAZ1").asString(), "Ela");
+    EXPECT_EQ(cursor.maximum("LP").toLongLong(), 9);
+    EXPECT_THROW(cursor.locate("NIEMA", 1), DbError);
+}

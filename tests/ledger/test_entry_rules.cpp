@@ -1,0 +1,184 @@
+#include "core/entry_editor_link.h"
+#include "ledger/entry_operations.h"
+#include "ledger/month_view.h"
+#include "tests/core/data_root_fixture.h"
+
+class EntryRules : public DataRootTest {
+protected:
+    TDANE &ready(const char *day = "2019.05.10")
+    {
+        TDANE &d = start(day);
+        SelectWorkingMonth(d, environment.workingMonth);
+        return d;
+    }
+
+    // Writes an entry straight through the ledger cursor, as an import would.
+    void entry(TDANE &d, const QString &month, int number, const QString &extra = QString(),
+               const QString &value = QString())
+    {
+        d.TKSIEGA.append();
+        d.TKSIEGA.field("MC").setAsString(month);
+        d.TKSIEGA.field("LP").setInteger(number);
+        if (!extra.isEmpty())
+            d.TKSIEGA.field(extra).setAsString(value);
+        d.TKSIEGA.post();
+    }
+
+    void post(const QString &months)
+    {
+        plainSql("2019/KSIEGA/SUMA.DB", "UPDATE SUMA SET OZN = '*' WHERE KOD IN (" + months + ")");
+    }
+};
+
+TEST_F(EntryRules, NumberingIsOneAboveTheHighestInTheYear)
+{
+    TDANE &d = ready();
+    EXPECT_EQ(d.NUMER(), 1) << "an empty ledger starts at 1";
+    entry(d, "05", 1);
+    entry(d, "05", 2);
+    entry(d, "02", 7);
+    EXPECT_EQ(d.NUMER(), 8);
+    SelectWorkingMonth(d, "02");
+    EXPECT_EQ(d.NUMER(), 8) << "whichever month is shown";
+    entry(d, "13", 5);
+    entry(d, "01", 9);
+    EXPECT_EQ(d.NUMER(), 10) << "month 13 sorts last in the book order but is not the highest";
+    d.TKSIEGA.setIndexName("DATAinx");
+    d.NUMER();
+    EXPECT_EQ(d.TKSIEGA.indexName(), "LPinx");
+}
+
+TEST_F(EntryRules, InvalidMonthCodesAreSavedAsThirteen)
+{
+    TDANE &d = ready();
+    const QStringList given = {"14", "99", "", "00", "13", "05"};
+    const QStringList stored = {"13", "13", "13", "00", "13", "05"};
+    for (int i = 0; i < given.size(); ++i) {
+        entry(d, given[i], i + 1);
+        EXPECT_EQ(d.TKSIEGA.field("MC").asString(), stored[i]) << given[i].toStdString();
+        EXPECT_EQ(d.TKSIEGA.field("NAZWISKO").asString(), "Kowalski Jan");
+    }
+}
+
+TEST_F(EntryRules, TotalsAreExactAndBlankCountsAsZero)
+{
+    TDANE &d = ready();
+    d.TKSIEGA.append();
+    d.TKSIEGA.field("K7").setAsString("100,10");
+    d.TKSIEGA.field("K8").setAsString("0,20");
+    EXPECT_EQ(d.TKSIEGA.field("K9").asString(), "100,30");
+    EXPECT_EQ(d.TKSIEGA.field("K14").asString(), "0,00");
+    d.TKSIEGA.post();
+    entry(d, "05", 2, "K13", "19,99");
+    EXPECT_EQ(d.TKSIEGA.field("K14").asString(), "19,99");
+    EXPECT_EQ(d.TKSIEGA.field("K9").asCurrency(), Money());
+    EXPECT_TRUE(d.TKSIEGA.field("K15").isNull()) << "column 15 is never computed";
+}
+
+TEST_F(EntryRules, NewEntryIsDatedTodayUnlessAnImportWrites)
+{
+    TDANE &d = ready("2019.05.10");
+    SelectWorkingMonth(d, "02");
+    entry(d, "02", 1);
+    EXPECT_EQ(d.TKSIEGA.field("DATA").asString(), "2019.05.10");
+    environment.importInProgress = true;
+    entry(d, "02", 2);
+    EXPECT_TRUE(d.TKSIEGA.field("DATA").isNull());
+}
+
+TEST_F(EntryRules, EditingAnImportedEntryAsksFirst)
+{
+    TDANE &d = ready();
+    entry(d, "05", 1, "NRKOMP", "   ");
+    d.TKSIEGA.edit();
+    EXPECT_TRUE(prompter.messages().isEmpty()) << "spaces only are not an import mark";
+    d.TKSIEGA.cancel();
+
+    entry(d, "05", 2, "NRKOMP", "SB/15/2019");
+    prompter.enqueue(Answer::Yes);
+    d.TKSIEGA.edit();
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].text.startsWith(
+        "Zmiana zapisu komputerowego powstałego z importu danych z programu ZIVEDEZ.\r"));
+    EXPECT_TRUE(prompter.messages()[0].text.endsWith("\rCzy przerwać edycję ?"));
+    EXPECT_EQ(d.TKSIEGA.state(), Cursor::State::Browse) << "Yes abandons the edit";
+    d.TKSIEGA.edit();
+    EXPECT_EQ(d.TKSIEGA.state(), Cursor::State::Edit) << "No goes on";
+}
+
+struct RecordingEditor : EntryEditorLink {
+    void showMonth(const QString &month) override { shown << month; }
+    QStringList shown;
+};
+
+TEST_F(EntryRules, MonthChangesAreCheckedAgainstPostedMonths)
+{
+    post("'01','02'");
+    TDANE &d = ready();
+    EXPECT_TRUE(d.monthIsPosted("02"));
+    EXPECT_FALSE(d.monthIsPosted("03"));
+    EXPECT_FALSE(d.monthIsPosted("13")) << "month 13 is never closed";
+    EXPECT_FALSE(d.monthIsPosted("00"));
+
+    RecordingEditor editor;
+    d.setEntryEditor(&editor);
+    d.TKSIEGA.append();
+    d.TKSIEGA.field("MC").setAsString("02");
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0].text, "Miesiąc zamkniety.");
+    EXPECT_EQ(editor.shown, QStringList({"05"}));
+    EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "02") << "the warning alone changes nothing";
+
+    d.TKSIEGA.field("MC").setAsString("77");
+    EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "05") << "an invalid month becomes the working one";
+    d.setEntryEditor(nullptr);
+    d.TKSIEGA.field("MC").setAsString("77");
+    EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "77") << "without the editor it waits for the save";
+}
+
+TEST_F(EntryRules, WithoutSumsEveryMonthIsOpen)
+{
+    post("'01'");
+    ASSERT_TRUE(deleteTable(at("2019/KSIEGA/SUMA")));
+    TDANE &d = ready();
+    EXPECT_EQ(environment.lastPostedMonth, 0);
+    EXPECT_FALSE(d.monthIsPosted("01"));
+}
+
+TEST_F(EntryRules, MonthFilterShowsTheWorkingMonthOrAll)
+{
+    TDANE &d = ready();
+    entry(d, "05", 1);
+    entry(d, "04", 2);
+    entry(d, "05", 3);
+    d.TKSIEGA.refresh();
+    EXPECT_EQ(d.TKSIEGA.recordCount(), 2);
+    SelectWorkingMonth(d, "04");
+    EXPECT_EQ(d.TKSIEGA.recordCount(), 1);
+    SelectWorkingMonth(d, "13");
+    EXPECT_FALSE(d.TKSIEGA.isFiltered());
+    EXPECT_EQ(d.TKSIEGA.recordCount(), 3);
+}
+
+TEST_F(EntryRules, InvoicingFiltersTakeTheMonthsInvoicesAndTheRightRegisters)
+{
+    {
+        Connection registers(at("2019/FIN/RD.DB"), Connection::Mode::Create);
+        registers.exec("CREATE TABLE RD (RD TEXT, L1 BOOLEAN)");
+        registers.exec("INSERT INTO RD VALUES ('SB', 1), ('ZA', 1), ('XY', 0), ('CK', 1), ('', 1)");
+        Connection headers(at("2019/FIN/NAGFAKS.DB"), Connection::Mode::Create);
+        headers.exec("CREATE TABLE NAGFAKS (RD TEXT, ROK TEXT, MC TEXT, NRD INTEGER, DATA TEXT)");
+        headers.exec("INSERT INTO NAGFAKS VALUES ('SB','2019','05',1,'2019.05.02'), "
+                     "('SB','2019','04',2,'2019.04.30'), ('SB','2019','05',3,'2019.05.31')");
+    }
+    TDANE &d = ready();
+    ASSERT_TRUE(d.TRD.isOpen());
+    ASSERT_TRUE(d.TNAG.isOpen());
+    EXPECT_EQ(d.TRD.recordCount(), 1);
+    EXPECT_EQ(d.TRD.field("RD").asString(), "SB");
+    EXPECT_EQ(d.TNAG.recordCount(), 2) << "May's invoices of the sales register";
+    d.purchaseImport = true;
+    d.TRD.refresh();
+    EXPECT_EQ(d.TRD.recordCount(), 2) << "purchase registers begin with C, D or Z";
+    EXPECT_EQ(d.TRD.field("RD").asString(), "ZA");
+}
