@@ -4,6 +4,7 @@
 #include "cli/core_commands.h"
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
+#include "cli/pit5_commands.h"
 #include "cli/print_commands.h"
 
 CommandRegistry standardCommands()
@@ -14,5 +15,6 @@ CommandRegistry standardCommands()
     addPrintCommands(registry);
     addFirmCommands(registry);
     addContractorCommands(registry);
+    addPit5Commands(registry);
     return registry;
 }

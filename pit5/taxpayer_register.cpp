@@ -1,0 +1,71 @@
+#include "pit5/taxpayer_register.h"
+
+#include "core/data_module.h"
+#include "core/table_access.h"
+#include "pit5/declaration_nip.h"
+#include "platform/prompter.h"
+
+bool HasTaxpayers(TDANE &dane)
+{
+    return dane.TOSOBA.isOpen() && !dane.TOSOBA.isEmpty();
+}
+
+void NewTaxpayer(TDANE &dane)
+{
+    dane.TakeTaxpayerCounter();
+    dane.TOSOBA.append();
+    dane.TOSOBA.field(QStringLiteral("NR")).setInteger(0);
+    dane.TOSOBA.field(QStringLiteral("NAZWISKO")).setAsString(QStringLiteral("Nowy"));
+}
+
+void InsertTaxpayer(TDANE &dane)
+{
+    dane.TakeTaxpayerCounter();
+    dane.TOSOBA.insert();
+    dane.TOSOBA.field(QStringLiteral("NR")).setInteger(0);
+}
+
+void SaveTaxpayer(TDANE &dane, Prompter &prompter)
+{
+    SaveTable(dane.TOSOBA, prompter);
+}
+
+bool DeleteTaxpayer(TDANE &dane, Prompter &prompter)
+{
+    if (!dane.TOSOBA.isOpen() || (dane.TOSOBA.isEmpty() && !dane.TOSOBA.isEditing()))
+        return false;
+    if (!prompter.confirm(QStringLiteral("Czy skasować dane ?")))
+        return false;
+    dane.TOSOBA.remove();
+    return true;
+}
+
+void CloseTaxpayerRegister(TDANE &dane, Prompter &prompter)
+{
+    if (!dane.TOSOBA.isEditing())
+        return;
+    if (prompter.confirm(QStringLiteral("Czy zapisać zmiany ?")))
+        SaveTable(dane.TOSOBA, prompter);
+    else
+        dane.TOSOBA.cancel();
+}
+
+bool FindTaxpayer(TDANE &dane, int number)
+{
+    return dane.TOSOBA.isOpen() && dane.TOSOBA.findKey({number});
+}
+
+bool FindTaxpayerByNip(TDANE &dane, const QString &nip)
+{
+    Cursor &taxpayers = dane.TOSOBA;
+    const QString wanted = NipDigits(nip);
+    if (!taxpayers.isOpen() || wanted.isEmpty())
+        return false;
+    const Cursor::Bookmark place = taxpayers.bookmark();
+    for (taxpayers.first(); !taxpayers.eof(); taxpayers.next())
+        if (NipDigits(taxpayers.field(QStringLiteral("NIP")).asString()) == wanted)
+            return true;
+    if (place.isValid())
+        taxpayers.gotoBookmark(place);
+    return false;
+}
