@@ -123,7 +123,8 @@ public:
     bool eof() const { return eof_; }
     bool isEmpty() const { return rows_.empty(); }
     int recordCount() const { return int(rows_.size()); }
-    int recNo() const { return position_; } // 0-based place in the reachable set; -1 if none
+    // 0-based place in the reachable set; -1 when on no record (also while inserting one).
+    int recNo() const { return state_ == State::Insert ? -1 : position_; }
     void setRecNo(int position);
     Bookmark bookmark() const;
     bool gotoBookmark(const Bookmark &bookmark);

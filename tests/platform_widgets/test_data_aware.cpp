@@ -192,3 +192,17 @@ TEST_F(DataAware, NavigatorMovesAndAsksBeforeDeleting)
     navigator.button(CursorNavigator::Cancel)->click();
     EXPECT_EQ(cursor.state(), Cursor::State::Browse);
 }
+
+TEST_F(DataAware, PickingARowWhileInsertingSavesTheNewRecordFirst)
+{
+    CursorTableModel model(cursor, columns());
+    QTableView view;
+    followCursor(&view, &model, prompter);
+    cursor.last();
+    cursor.insert();
+    cursor.field("NAZ1").setAsString("Nowy");
+    EXPECT_EQ(cursor.recNo(), -1) << "a record being inserted has no place yet";
+    view.setCurrentIndex(model.index(2, 0));
+    EXPECT_EQ(cursor.state(), Cursor::State::Browse);
+    EXPECT_EQ(cursor.recordCount(), 4);
+}
