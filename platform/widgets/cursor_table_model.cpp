@@ -174,7 +174,12 @@ void followCursor(QTableView *view, CursorTableModel *model, Prompter &prompter)
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     auto select = [view, model](int row) {
-        if (row < 0 || row >= model->rowCount())
+        if (row < 0) {
+            // No record (a new one being typed): any row picked afterwards is a move.
+            view->selectionModel()->clearCurrentIndex();
+            return;
+        }
+        if (row >= model->rowCount())
             return;
         const QModelIndex target = model->index(row, std::max(0, view->currentIndex().column()));
         if (view->currentIndex().row() != row)
