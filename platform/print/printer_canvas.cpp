@@ -20,7 +20,9 @@ bool PrinterCanvas::doBegin(const QString &jobTitle, const std::optional<PageSet
     if (setup)
         applySetup(printer_, *setup);
     printer_.setDocName(jobTitle);
-    if (!painter_.begin(&printer_))
+    // A system without printers gives an invalid printer; asking it to paint only adds
+    // Qt's own complaint to the error the caller reports.
+    if (!printer_.isValid() || !painter_.begin(&printer_))
         return false;
     painter_.setRenderHint(QPainter::Antialiasing);
     return true;
