@@ -3,6 +3,7 @@
 
 #include "bench_report.h"
 #include "engine_bench.h"
+#include "startup_bench.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     BenchReport report;
     benchEngine(folder.path(), report);
+    benchStartup(folder.path(), report);
     report.print(out);
     return 0;
 }
