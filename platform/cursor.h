@@ -262,6 +262,7 @@ private:
     QHash<QString, int> fieldNumbers_; // upper-case name → data field number
     void prepareStatements();
     void setOrder(const Order &order);
+    void changeOrder(const QString &indexName, const QString &fieldList);
     bool keepsPlace(int position, const Record &record);
     bool calculating_ = false;
     bool modified_ = false;

@@ -307,33 +307,23 @@ int Cursor::placeFor(const Record &record)
 
 void Cursor::setIndexName(const QString &name)
 {
-    if (isOpen())
-        checkBrowseMode();
-    const QString previousName = indexName_;
-    const QString previousFields = indexFieldNames_;
-    indexName_ = name;
-    indexFieldNames_.clear();
-    if (!isOpen())
-        return;
-    try {
-        setOrder(resolveOrder());
-    } catch (const DbError &) {
-        indexName_ = previousName;
-        indexFieldNames_ = previousFields;
-        throw;
-    }
-    rebuildRows(position_ >= 0 ? std::optional<qint64>(current_.rowid) : std::nullopt);
-    loadCurrent();
+    changeOrder(name, QString());
 }
 
 void Cursor::setIndexFieldNames(const QString &fieldList)
+{
+    changeOrder(QString(), fieldList);
+}
+
+// A new order keeps the current record; an order that does not exist changes nothing.
+void Cursor::changeOrder(const QString &indexName, const QString &fieldList)
 {
     if (isOpen())
         checkBrowseMode();
     const QString previousName = indexName_;
     const QString previousFields = indexFieldNames_;
+    indexName_ = indexName;
     indexFieldNames_ = fieldList;
-    indexName_.clear();
     if (!isOpen())
         return;
     try {
