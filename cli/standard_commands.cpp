@@ -5,6 +5,7 @@
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
 #include "cli/pit5_commands.h"
+#include "cli/posting_commands.h"
 #include "cli/print_commands.h"
 
 CommandRegistry standardCommands()
@@ -12,6 +13,7 @@ CommandRegistry standardCommands()
     CommandRegistry registry;
     addCoreCommands(registry);
     addEntryCommands(registry);
+    addPostingCommands(registry);
     addPrintCommands(registry);
     addFirmCommands(registry);
     addContractorCommands(registry);

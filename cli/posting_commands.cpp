@@ -1,0 +1,245 @@
+#include "cli/posting_commands.h"
+
+#include "cli/cli_session.h"
+#include "firm/firm_record.h"
+#include "ledger/delete_all.h"
+#include "ledger/month_view.h"
+#include "ledger/posting.h"
+#include "ledger/summary_statement.h"
+#include "platform/print/printer_list.h"
+#include "platform/prompter.h"
+#include "print/print_engine.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <memory>
+
+static const QString ProgramTitle = QStringLiteral("RAZEDO 2019");
+
+static int usage(CommandContext &context, const QString &text)
+{
+    context.err << QStringLiteral("Użycie: ksiega-cli ") << text << '\n';
+    return CliUsageError;
+}
+
+// "1".."13" or "01".."13" as the two-digit month code.
+static std::optional<QString> monthArgument(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return std::nullopt;
+    bool ok = false;
+    const int month = arguments.first().toInt(&ok);
+    if (!ok || month < 1 || month > 13 || arguments.first().size() > 2)
+        return std::nullopt;
+    return QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+}
+
+static int post(CommandContext &context)
+{
+    const std::optional<QString> month = monthArgument(context.arguments);
+    if (!month)
+        return usage(context, QStringLiteral("post MM (01..13)"));
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    const QString refusal = postingRefusal(session.environment, *month);
+    if (!refusal.isEmpty()) {
+        context.prompter.error(refusal);
+        return CliFailed;
+    }
+    switch (PostMonth(session.dane, *month)) {
+    case PostingOutcome::Posted:
+        context.out << QStringLiteral("Zaksięgowano miesiąc %1.\n").arg(*month);
+        return CliSuccess;
+    case PostingOutcome::NoMonthRow:
+        context.prompter.inform(
+            QStringLiteral("Baza sum nie ma wiersza miesiąca %1: nic nie zapisano.").arg(*month));
+        return CliFailed;
+    case PostingOutcome::NotOffered:
+        context.prompter.error(QStringLiteral("Księga lub baza sum nie jest otwarta."));
+        return CliFailed;
+    case PostingOutcome::Declined:
+    case PostingOutcome::NotSaved:
+        break;
+    }
+    return CliFailed;
+}
+
+static int unpost(CommandContext &context)
+{
+    const std::optional<QString> month = monthArgument(context.arguments);
+    if (!month)
+        return usage(context, QStringLiteral("unpost MM (01..12)"));
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    const QString refusal = unpostingRefusal(session.environment, *month);
+    if (!refusal.isEmpty()) {
+        context.prompter.error(refusal);
+        return CliFailed;
+    }
+    if (!UnpostMonth(session.dane, *month))
+        return CliFailed;
+    context.out << QStringLiteral("Odksięgowano miesiąc %1.\n").arg(*month);
+    return CliSuccess;
+}
+
+static int postCurrent(CommandContext &context)
+{
+    if (!context.arguments.isEmpty())
+        return usage(context, QStringLiteral("post-current"));
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    SelectWorkingMonth(session.dane, session.environment.workingMonth);
+    if (!PostCurrent(session.dane))
+        return CliFailed;
+    context.out << QStringLiteral("Przeliczono sumy otwartych miesięcy.\n");
+    return CliSuccess;
+}
+
+static int deleteAll(CommandContext &context)
+{
+    if (!context.arguments.isEmpty())
+        return usage(context, QStringLiteral("delete-all"));
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    SelectWorkingMonth(session.dane, session.environment.workingMonth);
+    if (!DeleteAllEntries(session.dane))
+        return CliFailed;
+    context.out << QStringLiteral("Usunięto wszystkie zapisy księgi.\n");
+    return CliSuccess;
+}
+
+struct SummaryOptions {
+    SummaryKind kind = SummaryKind::Monthly;
+    std::optional<QString> output; // "eksport", "bw" or "pdf"
+    std::optional<QString> file;
+};
+
+// The options; the error text for the user, empty when they are good.
+static QString parseSummaryOptions(const QStringList &arguments, SummaryOptions &options)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments[i];
+        if (word == QLatin1String("--narastajaco")) {
+            options.kind = SummaryKind::Cumulative;
+            continue;
+        }
+        if (word != QLatin1String("--wydruk") && word != QLatin1String("--plik"))
+            return QStringLiteral("Nieznana opcja: „%1”.").arg(word);
+        if (i + 1 >= arguments.size())
+            return QStringLiteral("Po „%1” brakuje wartości.").arg(word);
+        (word == QLatin1String("--wydruk") ? options.output : options.file) = arguments[++i];
+    }
+    static const QStringList outputs = {QStringLiteral("eksport"), QStringLiteral("bw"),
+                                        QStringLiteral("pdf")};
+    if (options.output && !outputs.contains(*options.output))
+        return QStringLiteral("Nieznany wydruk: „%1” (eksport, bw, pdf).").arg(*options.output);
+    if (options.output.has_value() != options.file.has_value())
+        return QStringLiteral("Wydruk wymaga obu opcji: --wydruk eksport|bw|pdf --plik PLIK.");
+    return QString();
+}
+
+// The rows the statement shows, tab-separated, amounts as the grid shows them.
+static void writeSummaryRows(TDANE &dane, QTextStream &out)
+{
+    const QList<SummaryColumn> &columns = SummaryColumns();
+    QStringList header;
+    for (const SummaryColumn &column : columns)
+        header << column.field;
+    header << QStringLiteral("W1") << QStringLiteral("W2") << QStringLiteral("W3")
+           << QStringLiteral("OZN") << QStringLiteral("DATA") << QStringLiteral("NAZWISKO");
+    out << header.join(QLatin1Char('\t')) << '\n';
+    Cursor &sums = dane.TSUMA;
+    for (sums.first(); !sums.eof(); sums.next()) {
+        QStringList cells{sums.field(columns.first().field).asString()};
+        for (const SummaryColumn &column : columns.mid(1))
+            cells << SummaryAmountText(sums.field(column.field));
+        for (const char *ratio : {"W1", "W2", "W3"})
+            cells << SummaryRatioText(sums.field(QString::fromLatin1(ratio)));
+        for (const char *stamp : {"OZN", "DATA", "NAZWISKO"})
+            cells << sums.field(QString::fromLatin1(stamp)).asString();
+        out << cells.join(QLatin1Char('\t')) << '\n';
+    }
+}
+
+// Passes every message on and remembers whether one of them reported an error, which is how
+// the text engine tells that its output could not be opened.
+class ErrorWatch final : public Prompter {
+public:
+    explicit ErrorWatch(Prompter &inner) : inner_(inner) {}
+    Answer ask(MessageIcon icon, const QString &text, MessageButtons buttons,
+               const QString &caption) override
+    {
+        sawError = sawError || icon == MessageIcon::Error;
+        return inner_.ask(icon, text, buttons, caption);
+    }
+    bool sawError = false;
+
+private:
+    Prompter &inner_;
+};
+
+static bool printSummary(CliSession &session, CommandContext &context, const SummaryOptions &options)
+{
+    const PrintContext printContext{session.environment,
+                                    [&session] { return FirmShortName(session.dane); },
+                                    ProgramTitle};
+    std::unique_ptr<PrinterList> printers;
+    const bool pdf = *options.output == QLatin1String("pdf");
+    if (pdf)
+        printers = std::make_unique<PdfFilePrinter>(*options.file);
+    else
+        printers = std::make_unique<SystemPrinters>();
+    ScriptedPrintDialogs dialogs;
+    dialogs.exportFile = *options.file;
+    ErrorWatch prompter(context.prompter);
+    TDRUK engine(printContext, *printers, dialogs, prompter, context.progress);
+    QSettings settings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
+    engine.startUp(settings);
+    engine.TypWydruku = pdf ? drWINDOWS : *options.output == QLatin1String("bw") ? drBW : drEKSPORT;
+    engine.Bufor = true;
+    PrintSummaryStatement(engine, SummaryPrintGrid(session.dane));
+    return !prompter.sawError && QFile::exists(*options.file);
+}
+
+static int summary(CommandContext &context)
+{
+    SummaryOptions options;
+    const QString error = parseSummaryOptions(context.arguments, options);
+    if (!error.isEmpty())
+        return usage(context, QStringLiteral("summary [--narastajaco] [--wydruk eksport|bw|pdf "
+                                             "--plik PLIK]\n")
+                                  + error);
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    if (!ShowSummaryKind(session.dane, options.kind)) {
+        context.prompter.error(QStringLiteral("Baza sum nie jest otwarta."));
+        return CliFailed;
+    }
+    if (options.output)
+        return printSummary(session, context, options) ? CliSuccess : CliFailed;
+    writeSummaryRows(session.dane, context.out);
+    return CliSuccess;
+}
+
+void addPostingCommands(CommandRegistry &registry)
+{
+    registry.add(QStringLiteral("post"), QStringLiteral("księguje miesiąc: post MM"), post);
+    registry.add(QStringLiteral("unpost"),
+                 QStringLiteral("odksięgowuje ostatni zaksięgowany miesiąc: unpost MM"), unpost);
+    registry.add(QStringLiteral("post-current"),
+                 QStringLiteral("księgowanie bieżące: sumy wszystkich otwartych miesięcy"),
+                 postCurrent);
+    registry.add(QStringLiteral("summary"),
+                 QStringLiteral("zestawienie zbiorcze: summary [--narastajaco] [--wydruk "
+                                "eksport|bw|pdf --plik PLIK]"),
+                 summary);
+    registry.add(QStringLiteral("delete-all"),
+                 QStringLiteral("kasowanie danych demonstracyjnych: usuwa wszystkie zapisy"),
+                 deleteAll);
+}
