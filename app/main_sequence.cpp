@@ -2,15 +2,22 @@
 
 #include "app/tzero.h"
 #include "core/data_module.h"
+#include "core/program_title.h"
 #include "core/start_up.h"
 #include "core/table_access.h"
+#include "firm/firm_record.h"
 #include "ledger/windows/tksiegaf.h"
+#include "platform/print/printer_list.h"
 #include "platform/widgets/polish_ui.h"
 #include "platform/widgets/qt_prompter.h"
+#include "print/print_engine.h"
+#include "print/windows/qt_print_dialogs.h"
+#include "print/windows/tpraca.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QSettings>
 #include <QUrl>
 
 namespace {
@@ -55,15 +62,27 @@ int runMainSequence(QApplication &application)
     dane.DataModuleCreate();
     // The application title; set as the name, not the display name, which X11 would append
     // to every window caption.
-    QApplication::setApplicationName(QStringLiteral("RAZEDO 2019"));
+    QApplication::setApplicationName(programTitle());
     splash.advance(SplashStep);
     if (environment.abort)
         return 1;
 
     TKSIEGAF main(dane);
     splash.advance(SplashStep);
+    TPRACA progress;
+    main.setProgress(&progress);
     splash.advance(SplashStep);
+    // The print engine's settings live where they always have: the ZV\DRUK key.
+    QSettings printSettings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
+    SystemPrinters printers;
+    QtPrintDialogs printDialogs(printSettings, &main);
+    const PrintContext printContext{environment, [&dane] { return FirmShortName(dane); },
+                                    QApplication::applicationName()};
+    TDRUK printEngine(printContext, printers, printDialogs, prompter, progress);
+    printDialogs.attach(printEngine);
+    printEngine.startUp(printSettings);
+    main.setPrintEngine(&printEngine);
     splash.close();
-    main.show();
+    main.showMaximized();
     return application.exec();
 }

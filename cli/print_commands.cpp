@@ -1,6 +1,10 @@
 #include "cli/print_commands.h"
 
+#include "cli/cli_session.h"
+#include "core/program_title.h"
 #include "core/working_environment.h"
+#include "firm/firm_record.h"
+#include "platform/table_files.h"
 #include "platform/clock.h"
 #include "platform/print/printer_list.h"
 #include "print/print_engine.h"
@@ -10,8 +14,6 @@
 
 #include <cstdio>
 #include <memory>
-
-static const QString ProgramTitle = QStringLiteral("RAZEDO 2019");
 
 struct TextPrintOptions {
     std::optional<TTypWydruku> output;
@@ -100,12 +102,23 @@ int runTextPrint(CommandContext &context, QTextStream &input)
         return CliUsageError;
     }
 
-    // Until the start sequence runs here, the run's context comes from the global options.
-    WorkingEnvironment environment;
-    environment.today = todayText();
-    environment.dataRoot = context.options.start.dataRoot.value_or(QString());
-    environment.userName = context.options.operatorName.value_or(QString());
-    const PrintContext printContext{environment, [] { return QString(); }, ProgramTitle};
+    // Started among a firm's data, the page header names the firm and the operator as the
+    // program's would; elsewhere the text prints with what the command line gives.
+    std::unique_ptr<CliSession> session;
+    if (tableExists(QStringLiteral("KSIEGA"))) {
+        session = std::make_unique<CliSession>(context);
+        if (!session->started())
+            return CliFailed;
+    }
+    WorkingEnvironment fallback;
+    fallback.today = todayText();
+    fallback.dataRoot = context.options.start.dataRoot.value_or(QString());
+    fallback.userName = context.options.operatorName.value_or(QString());
+    const WorkingEnvironment &environment = session ? session->environment : fallback;
+    const PrintContext printContext{
+        environment,
+        [&session] { return session ? FirmShortName(session->dane) : QString(); },
+        programTitle()};
 
     std::unique_ptr<PrinterList> printers;
     if (options.pdf)
