@@ -22,8 +22,10 @@ FieldBinder::FieldBinder(Cursor &cursor, Prompter &prompter, QObject *parent)
     });
     connect(&cursor_, &Cursor::fieldChanged, this, [this](int fieldIndex) {
         const QString name = cursor_.field(fieldIndex).name();
+        // Calculated fields are worked out again after every write, so they follow too.
         for (auto &binding : bindings_)
-            if (!binding->dirty && binding->field.compare(name, Qt::CaseInsensitive) == 0)
+            if (!binding->dirty
+                && (binding->field.compare(name, Qt::CaseInsensitive) == 0 || isCalculated(binding->field)))
                 show(*binding);
     });
     connect(&cursor_, &Cursor::stateChanged, this, [this](Cursor::State state) {
@@ -42,6 +44,12 @@ FieldBinder::Binding &FieldBinder::add(QWidget *widget, const QString &field)
     binding.widget = widget;
     binding.field = field;
     return binding;
+}
+
+bool FieldBinder::isCalculated(const QString &field) const
+{
+    const int index = cursor_.isOpen() ? cursor_.fieldIndex(field) : -1;
+    return index >= 0 && cursor_.field(index).isCalculated();
 }
 
 QString FieldBinder::currentText(const QString &field) const

@@ -67,6 +67,7 @@ private:
     void assign(Binding &binding);
     void show(Binding &binding);
     QString currentText(const QString &field) const;
+    bool isCalculated(const QString &field) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Cursor &cursor_;
