@@ -1,0 +1,62 @@
+#include "ledger/windows/ledger_grid_model.h"
+
+#include "platform/prompter.h"
+
+#include <QColor>
+
+namespace {
+
+QList<CursorTableModel::Column> gridColumns()
+{
+    QList<CursorTableModel::Column> columns;
+    for (const LedgerColumn &column : LedgerColumns())
+        columns << CursorTableModel::Column{column.field, displayText(column.title), {}};
+    return columns;
+}
+
+} // namespace
+
+LedgerGridModel::LedgerGridModel(Cursor &ledger, QObject *parent)
+    : CursorTableModel(ledger, gridColumns(), parent)
+{
+    showStartHeadings();
+    setCellStyle([this](int row, int column, int role) -> QVariant {
+        if (role == Qt::BackgroundRole && column == 0 && textAt(row, QStringLiteral("OZN")) == QLatin1String("*"))
+            return markedColour();
+        return QVariant();
+    });
+}
+
+QColor LedgerGridModel::markedColour()
+{
+    return QColor(0xC0, 0xC0, 0xC0);
+}
+
+void LedgerGridModel::showStartHeadings()
+{
+    groups_.clear();
+    titleLines_ = 1;
+    const QList<LedgerColumn> &columns = LedgerColumns();
+    for (int i = 0; i < columns.size(); ++i) {
+        const QString title = displayText(columns[i].title);
+        setColumnTitle(i, title);
+        groups_ << columns[i].group;
+        titleLines_ = std::max(titleLines_, int(title.count(QLatin1Char('\n'))) + 1);
+    }
+    layout_ = HeadingLayout::Full;
+}
+
+void LedgerGridModel::setHeadingLayout(HeadingLayout layout)
+{
+    layout_ = layout;
+    groups_.clear();
+    const QList<LedgerColumn> &columns = LedgerColumns();
+    // Column -16- keeps whatever heading it has.
+    for (int i = 0; i + 1 < columns.size(); ++i) {
+        const bool full = layout == HeadingLayout::Full;
+        setColumnTitle(i, full ? columns[i].full : columns[i].brief);
+        groups_ << (full ? columns[i].fullGroup : QString());
+    }
+    groups_ << (layout == HeadingLayout::Full ? columns.last().fullGroup : QString());
+    titleLines_ = layout == HeadingLayout::Full ? FullHeadingLines : 1;
+}
