@@ -1,7 +1,7 @@
 #pragma once
-// Ledger entries from the command line: `entry add POLE=WARTOŚĆ ...` and
-// `entry edit LP POLE=WARTOŚĆ ...`, made exactly as the ledger window and its editor make
-// them.
+// Ledger entries from the command line: `entry add POLE=WARTOŚĆ ...`,
+// `entry edit LP POLE=WARTOŚĆ ...`, `entry copy LP [POLE=WARTOŚĆ ...]`, `entry delete LP` and
+// `renumber`, made exactly as the ledger window and its editor make them.
 
 class CommandRegistry;
 
