@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "core/declaration_tax.h"
+#include "core/program_title.h"
 #include "core/table_access.h"
 #include "core/tax_constants.h"
 #include "pit5/declaration_nip.h"
@@ -30,7 +31,7 @@ bool hasDeclaration(Cursor &declarations)
 
 // The firm's own fields, read from the record without a number.
 struct FirmData {
-    QString nip, regon, name, place;
+    QString shortName, nip, regon, name, place;
 };
 
 FirmData firmData(TDANE &dane)
@@ -43,6 +44,7 @@ FirmData firmData(TDANE &dane)
     if (!firm.isEditing() && !firm.field(QStringLiteral("NR")).isNull())
         firm.first(); // a blank number sorts first
     if (firm.field(QStringLiteral("NR")).isNull() && !firm.isEmpty()) {
+        data.shortName = text(firm, "SKROT");
         data.nip = text(firm, "NIP");
         data.regon = text(firm, "REGON");
         data.name = text(firm, "NAZWA1") + QLatin1Char(' ') + text(firm, "NAZWA2");
@@ -282,4 +284,9 @@ bool FindDeclaration(TDANE &dane, qint64 autoNumber)
         declarations.gotoBookmark(place);
     declarations.enableControls();
     return found;
+}
+
+QString DeclarationWindowCaption(TDANE &dane)
+{
+    return programTitle() + QLatin1Char(' ') + firmData(dane).shortName;
 }

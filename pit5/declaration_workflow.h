@@ -27,6 +27,8 @@ bool DeleteDeclaration(TDANE &dane, Prompter &prompter);
 // Closing the window with a change pending: save it or drop it, as the user answers.
 void CloseDeclaration(TDANE &dane, Prompter &prompter);
 
+// The program's title and the firm's short name.
+QString DeclarationWindowCaption(TDANE &dane);
 // The status panels: the declaration's month and year, and its taxpayer's name.
 QString DeclarationPeriodText(TDANE &dane);
 QString DeclarationTaxpayerText(TDANE &dane);
