@@ -1,5 +1,6 @@
 #include "ledger/windows/tksiegaf.h"
 
+#include "contractors/windows/tkonf.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "firm/firm_logo.h"
@@ -8,18 +9,21 @@
 #include "firm/windows/tfirmaf.h"
 #include "firm/windows/tksiegaf2.h"
 #include "ledger/companion_programs.h"
+#include "ledger/delete_all.h"
 #include "ledger/entry_operations.h"
 #include "ledger/ledger_search.h"
 #include "ledger/ledger_view.h"
 #include "ledger/month_view.h"
+#include "ledger/posting.h"
 #include "ledger/record_operations.h"
-#include "ledger/windows/contractor_picker.h"
 #include "ledger/windows/ledger_grid_model.h"
 #include "ledger/windows/tksiegaf1.h"
+#include "ledger/windows/tksiegaf3.h"
 #include "ledger/windows/topiszgf.h"
 #include "platform/app_info.h"
 #include "platform/prompter.h"
 #include "platform/widgets/field_binder.h"
+#include "pit5/windows/tpit5f.h"
 #include "platform/widgets/grouped_header_view.h"
 #include "print/print_engine.h"
 
@@ -65,6 +69,7 @@ TKSIEGAF::TKSIEGAF(TDANE &dane, QWidget *parent) : QMainWindow(parent), dane_(da
     buildMenu();
     buildToolBar();
     setCentralWidget(buildCentre());
+    setPrintEngine(nullptr);
     resize(1024, 700);
     FormShow();
     M01Click(monthButton(WorkingMonthNumber(dane.environment())));
@@ -95,10 +100,11 @@ QAction *TKSIEGAF::addCommand(QMenu *menu, const QString &path, std::function<vo
 void TKSIEGAF::buildMenu()
 {
     QMenu *tasks = menuBar()->addMenu(QStringLiteral("Zadania"));
-    addCommand(tasks, QStringLiteral("Zadania/Księgowanie bieżące"), {});
-    addCommand(tasks, QStringLiteral("Zadania/Księgowanie miesiąca"), {});
-    addCommand(tasks, QStringLiteral("Zadania/Odksięgowanie miesiąca"), {});
-    addCommand(tasks, QStringLiteral("Zadania/Zestawienie zbiorcze"), {});
+    addCommand(tasks, QStringLiteral("Zadania/Księgowanie bieżące"), [this] { Ksigowaniebiece1Click(); });
+    addCommand(tasks, QStringLiteral("Zadania/Księgowanie miesiąca"), [this] { Ksigowaniemiesica1Click(); });
+    addCommand(tasks, QStringLiteral("Zadania/Odksięgowanie miesiąca"),
+               [this] { Odksigowaniemiesica1Click(); });
+    addCommand(tasks, QStringLiteral("Zadania/Zestawienie zbiorcze"), [this] { Zestawieniezbiorcze1Click(); });
 
     QMenu *prints = menuBar()->addMenu(QStringLiteral("Wydruki"));
     addCommand(prints, QStringLiteral("Wydruki/Wydruk księgi"), {});
@@ -119,7 +125,8 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"), {});
-    addCommand(tools, QStringLiteral("Narzędzia/Kasowanie danych demonstracyjnych"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Kasowanie danych demonstracyjnych"),
+               [this] { Kasowaniedanychdemonstracyjnych1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Naprawa Indeksów"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Zmiana roku"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Otwarcie roku"), {});
@@ -140,7 +147,7 @@ void TKSIEGAF::buildMenu()
                [this] { rodkiTrwaeiWyposaenie1Click(); });
 
     QMenu *declarations = menuBar()->addMenu(QStringLiteral("Deklaracje"));
-    addCommand(declarations, QStringLiteral("Deklaracje/PIT 5"), {});
+    addCommand(declarations, QStringLiteral("Deklaracje/PIT 5"), [this] { PIT51Click(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     addCommand(help, QStringLiteral("Pomoc/Pomoc"), [this] { Pomoc1Click(); })
@@ -173,7 +180,8 @@ void TKSIEGAF::buildToolBar()
         {QStringLiteral("Nowy wpis do księgi."), QStyle::SP_FileIcon, [this] { Nowyzapis1Click(); }},
         {QStringLiteral("Edycja wpisu do księgi."), QStyle::SP_FileDialogDetailedView,
          [this] { Edytujzapis1Click(); }},
-        {QStringLiteral("Zestawienie zbiorcze danych"), QStyle::SP_FileDialogListView, {}},
+        {QStringLiteral("Zestawienie zbiorcze danych"), QStyle::SP_FileDialogListView,
+         [this] { Zestawieniezbiorcze1Click(); }},
         {QStringLiteral("Zmiana roku"), QStyle::SP_BrowserReload, {}},
     };
     for (const Button &button : buttons) {
@@ -401,6 +409,10 @@ void TKSIEGAF::renderMonthView()
         button->setPalette(palette);
         button->setFont(font);
     }
+    action(QStringLiteral("Zadania/Księgowanie miesiąca"))
+        ->setEnabled(postingOffered(environment, environment.workingMonth));
+    action(QStringLiteral("Zadania/Odksięgowanie miesiąca"))
+        ->setEnabled(unpostingOffered(environment, environment.workingMonth));
     posting_->setText(PostingPanelText(environment));
     ZAK_->setVisible(ShowsPostedMonth(environment));
     title_->setText(LedgerTitle(environment));
@@ -500,6 +512,54 @@ void TKSIEGAF::EKONTRChange(const QString &text)
     SearchLedgerByContractor(dane_, text);
 }
 
+void TKSIEGAF::setPrintEngine(TDRUK *engine)
+{
+    printEngine_ = engine;
+    // The statement prints through the engine: without one there is nothing to show it with.
+    for (const char *path : {"Zadania/Zestawienie zbiorcze", "Pasek/Zestawienie zbiorcze danych"})
+        action(QString::fromUtf8(path))->setEnabled(engine != nullptr);
+}
+
+void TKSIEGAF::Ksigowaniebiece1Click()
+{
+    PostCurrent(dane_);
+    refreshMonthView();
+}
+
+void TKSIEGAF::Ksigowaniemiesica1Click()
+{
+    PostMonth(dane_, dane_.environment().workingMonth);
+    refreshMonthView();
+}
+
+void TKSIEGAF::Odksigowaniemiesica1Click()
+{
+    UnpostMonth(dane_, dane_.environment().workingMonth);
+    refreshMonthView();
+}
+
+void TKSIEGAF::Zestawieniezbiorcze1Click()
+{
+    if (!printEngine_)
+        return;
+    if (!summary_)
+        summary_ = std::make_unique<TKSIEGAF3>(dane_, *printEngine_, this);
+    summary_->execute();
+}
+
+void TKSIEGAF::Kasowaniedanychdemonstracyjnych1Click()
+{
+    DeleteAllEntries(dane_);
+    refreshMonthView();
+}
+
+void TKSIEGAF::PIT51Click()
+{
+    if (!declarations_)
+        declarations_ = std::make_unique<TPIT5F>(dane_, this);
+    declarations_->execute();
+}
+
 void TKSIEGAF::Opiszdarzeniagospodarczego1Click()
 {
     dictionary().execute();
@@ -510,7 +570,7 @@ void TKSIEGAF::Opiszdarzeniagospodarczego1Click()
 bool TKSIEGAF::chooseContractor()
 {
     if (!catalogue_)
-        catalogue_ = std::make_unique<ContractorPicker>(dane_, this);
+        catalogue_ = std::make_unique<TKONF>(dane_, this);
     return catalogue_->execute();
 }
 

@@ -17,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-class ContractorPicker;
 class FieldBinder;
 class GroupedHeaderView;
 class LedgerGridModel;
@@ -33,9 +32,12 @@ class QToolButton;
 class TDANE;
 class TDRUK;
 class TFIRMAF;
+class TKONF;
 class TKSIEGAF1;
 class TKSIEGAF2;
+class TKSIEGAF3;
 class TOPISZGF;
+class TPIT5F;
 enum class CompanionProgram;
 
 class TKSIEGAF : public QMainWindow {
@@ -46,7 +48,7 @@ public:
     ~TKSIEGAF() override;
 
     void setProgress(Progress *progress) { progress_ = progress ? progress : &silent_; }
-    void setPrintEngine(TDRUK *engine) { printEngine_ = engine; }
+    void setPrintEngine(TDRUK *engine);
     // Where companion programs start and documents open; the desktop's by default.
     void setShell(Shell *shell) { shell_ = shell ? shell : &desktop_; }
 
@@ -73,6 +75,12 @@ public:
     void EKONTRChange(const QString &text);
 
     // Menu commands served here.
+    void Ksigowaniebiece1Click();
+    void Ksigowaniemiesica1Click();
+    void Odksigowaniemiesica1Click();
+    void Zestawieniezbiorcze1Click();
+    void Kasowaniedanychdemonstracyjnych1Click();
+    void PIT51Click();
     void Opiszdarzeniagospodarczego1Click();
     void KatalogKontrahentw1Click();
     void Zmianauytkownika1Click();
@@ -158,7 +166,9 @@ private:
 
     std::unique_ptr<TKSIEGAF1> editor_;
     std::unique_ptr<TOPISZGF> dictionary_;
-    std::unique_ptr<ContractorPicker> catalogue_;
+    std::unique_ptr<TKONF> catalogue_;
     std::unique_ptr<TFIRMAF> firm_;
     std::unique_ptr<TKSIEGAF2> users_;
+    std::unique_ptr<TKSIEGAF3> summary_;
+    std::unique_ptr<TPIT5F> declarations_;
 };

@@ -129,20 +129,23 @@ TEST_F(LedgerWindow, GridHasTheBookColumnsHeadingsMarksAndSorting)
     EXPECT_EQ(w.updaterLabel()->text(), "Demo Operator");
 }
 
-TEST_F(LedgerWindow, MenuHoldsEveryCommandWithLaterOnesGreyed)
+TEST_F(LedgerWindow, MenuHoldsEveryCommandWithThoseNotYetInTheProgramGreyed)
 {
     TKSIEGAF &w = open();
-    const QStringList served = {"Słowniki/Opis zdarzenia gospodarczego", "Narzędzia/Zmiana użytkownika",
+    const QStringList served = {"Słowniki/Opis zdarzenia gospodarczego", "Słowniki/Katalog Kontrahentów",
+                                "Zadania/Księgowanie bieżące", "Deklaracje/PIT 5",
+                                "Narzędzia/Kasowanie danych demonstracyjnych", "Narzędzia/Zmiana użytkownika",
                                 "Narzędzia/Dane o Firmie", "Programy/Zivedez", "Pomoc/Pomoc",
                                 "Pomoc/O programie", "Pomoc/Przeczytaj rozporządzenie"};
     for (const QString &path : served) {
         ASSERT_NE(w.action(path), nullptr) << path.toStdString();
         EXPECT_TRUE(w.action(path)->isEnabled()) << path.toStdString();
     }
-    for (const char *path : {"Zadania/Księgowanie miesiąca", "Wydruki/Podgląd str 2",
-                                "Import danych/Amortyzacja", "Deklaracje/PIT 5",
-                                "Narzędzia/Otwarcie roku"})
+    for (const char *path : {"Wydruki/Podgląd str 2", "Import danych/Amortyzacja", "Narzędzia/Otwarcie roku",
+                             "Narzędzia/Parametry programu"}) {
         ASSERT_NE(w.action(path), nullptr) << path;
+        EXPECT_FALSE(w.action(path)->isEnabled()) << path;
+    }
     EXPECT_EQ(w.action("Pomoc/Pomoc")->shortcut(), QKeySequence(Qt::Key_F1));
     QStringList context;
     for (QAction *action : w.contextMenu()->actions())
@@ -222,4 +225,33 @@ TEST_F(LedgerWindow, RenumberingInDateOrderKeepsThePostedMonthsNumbers)
     EXPECT_EQ(numbers.mid(8, 3), QStringList({"9 02.14", "10 02.16", "11 02.18"}));
     EXPECT_EQ(numbers[15], "16 02.28");
     EXPECT_EQ(numbers[16], "17 03.02");
+}
+
+TEST_F(LedgerWindow, PostingFromTheMenuClosesTheMonthShownAndRecoloursIt)
+{
+    TKSIEGAF &w = open("'01','02'");
+    QAction *post = w.action("Zadania/Księgowanie miesiąca");
+    QAction *unpost = w.action("Zadania/Odksięgowanie miesiąca");
+    EXPECT_FALSE(post->isEnabled()) << "May is not the month after February";
+    EXPECT_FALSE(w.action("Zadania/Zestawienie zbiorcze")->isEnabled()) << "no print engine here";
+    w.monthButton(2)->click();
+    EXPECT_TRUE(unpost->isEnabled());
+    EXPECT_FALSE(post->isEnabled());
+    w.monthButton(3)->click();
+    ASSERT_TRUE(post->isEnabled());
+    post->trigger();
+    EXPECT_TRUE(prompter.messages().isEmpty()) << messageTexts().join(" | ").toStdString();
+    EXPECT_TRUE(environment.monthPosted[3]);
+    EXPECT_EQ(w.monthButton(3)->palette().color(QPalette::Button), Posted);
+    EXPECT_EQ(w.monthButton(3)->palette().color(QPalette::ButtonText), QColor(Qt::magenta));
+    EXPECT_TRUE(w.zak()->isVisible());
+    EXPECT_TRUE(unpost->isEnabled());
+    EXPECT_FALSE(post->isEnabled());
+    EXPECT_EQ(w.grid()->model()->rowCount(), 8);
+
+    unpost->trigger();
+    EXPECT_FALSE(environment.monthPosted[3]);
+    EXPECT_EQ(w.monthButton(3)->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_FALSE(w.zak()->isVisible());
+    EXPECT_TRUE(post->isEnabled());
 }
