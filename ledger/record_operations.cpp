@@ -131,16 +131,18 @@ std::optional<int> Renumber(TDANE &dane, Progress &progress)
             ledger.beginTransaction();
             bool written = true;
             try {
+                // Handles looked up once: the walk visits every entry of the year.
+                const Field month = ledger.field(Month);
+                Field entryNumber = ledger.field(Number);
                 for (ledger.first(); written && !ledger.eof(); ledger.next()) {
                     progress.step();
-                    if (dane.monthIsPosted(ledger.field(Month).asString()))
+                    if (dane.monthIsPosted(month.asString()))
                         continue;
                     ++number;
-                    const Field entryNumber = ledger.field(Number);
                     if (entryNumber.asInteger() == number && !entryNumber.isNull())
                         continue;
                     ledger.edit();
-                    ledger.field(Number).setInteger(number);
+                    entryNumber.setInteger(number);
                     written = SaveTable(ledger, prompter); // "Błąd zapisu" when it fails
                     *changed += written ? 1 : 0;
                 }
