@@ -3,6 +3,7 @@
 
 #include "bench_report.h"
 #include "engine_bench.h"
+#include "ledger_window_bench.h"
 #include "posting_bench.h"
 #include "startup_bench.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     BenchReport report;
     benchEngine(folder.path(), report);
     benchStartup(folder.path(), report);
+    benchLedgerWindow(folder.path(), report);
     benchPosting(folder.path(), report);
     report.print(out);
     return 0;
