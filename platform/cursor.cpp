@@ -77,6 +77,8 @@ void Cursor::open(Access access)
     fieldNumbers_.clear();
     for (int i = 0; i < definition_.fields.size(); ++i)
         fieldNumbers_.insert(definition_.fields[i].name.toUpper(), i);
+    for (int i = 0; i < calculated_.size(); ++i)
+        fieldNumbers_.insert(calculated_[i].name.toUpper(), int(definition_.fields.size()) + i);
     bindFieldHooks();
     try {
         setOrder(resolveOrder());
@@ -133,11 +135,13 @@ void Cursor::addCalculatedField(const FieldDef &field)
 
 int Cursor::fieldIndex(const QString &name) const
 {
+    // Names as the program writes them are upper case: the first look-up nearly always hits.
     auto found = fieldNumbers_.constFind(name);
     if (found == fieldNumbers_.cend())
         found = fieldNumbers_.constFind(name.toUpper());
     if (found != fieldNumbers_.cend())
         return found.value();
+    // A closed cursor still knows its calculated fields.
     for (int i = 0; i < calculated_.size(); ++i)
         if (calculated_[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(definition_.fields.size()) + i;

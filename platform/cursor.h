@@ -259,7 +259,7 @@ private:
     // record. Emptied by every write, refresh and rebuild of the list.
     QHash<qint64, QVariantList> readAhead_;
     int lastVisited_ = -1;
-    QHash<QString, int> fieldNumbers_; // upper-case name → data field number
+    QHash<QString, int> fieldNumbers_; // upper-case name → field number, calculated ones too
     void prepareStatements();
     void setOrder(const Order &order);
     void changeOrder(const QString &indexName, const QString &fieldList);

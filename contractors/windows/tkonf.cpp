@@ -2,18 +2,20 @@
 
 #include "contractors/contractor_catalogue.h"
 #include "contractors/contractor_envelope.h"
+#include "contractors/contractor_help.h"
 #include "contractors/contractor_notes.h"
 #include "contractors/contractor_numbers.h"
 #include "contractors/contractor_search.h"
-#include "contractors/windows/contractor_help.h"
 #include "contractors/windows/tkonf1.h"
 #include "contractors/windows/tkonf4.h"
 #include "contractors/windows/tkonf5.h"
 #include "core/data_module.h"
 #include "platform/prompter.h"
 #include "platform/print/printer_list.h"
+#include "platform/shell.h"
 #include "platform/widgets/cursor_navigator.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -373,7 +375,8 @@ void TKONF::UstawienieMarginesowClick()
 
 void TKONF::PomocClick()
 {
-    openContractorHelp();
+    DesktopShell shell;
+    OpenContractorHelp(QCoreApplication::applicationDirPath(), shell, dane_.prompter());
 }
 
 bool TKONF::eventFilter(QObject *watched, QEvent *event)

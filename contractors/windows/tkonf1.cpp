@@ -1,13 +1,15 @@
 #include "contractors/windows/tkonf1.h"
 
+#include "contractors/contractor_help.h"
 #include "contractors/contractor_notes.h"
 #include "contractors/contractor_numbers.h"
-#include "contractors/windows/contractor_help.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "platform/prompter.h"
+#include "platform/shell.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -96,8 +98,10 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
     connect(prior_, &QPushButton::clicked, this, &TKonF1::PoprzedniClick);
     connect(next_, &QPushButton::clicked, this, &TKonF1::NastepnyClick);
     connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKonF1::showContractor);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &openContractorHelp);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+        DesktopShell shell;
+        OpenContractorHelp(QCoreApplication::applicationDirPath(), shell, dane_.prompter());
+    });
     resize(720, 420);
 }
 

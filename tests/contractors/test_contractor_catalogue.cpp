@@ -1,8 +1,10 @@
 #include "contractor_fixture.h"
 
 #include "contractors/contractor_catalogue.h"
+#include "contractors/contractor_help.h"
 #include "contractors/contractor_numbers.h"
 #include "core/table_access.h"
+#include "platform/shell.h"
 
 using ContractorCatalogue = ContractorTest;
 
@@ -133,4 +135,31 @@ TEST_F(ContractorCatalogue, DeletingWithoutTheDescriptionTableDeletesTheContract
     EXPECT_TRUE(d.TKontrah.isEmpty());
     EXPECT_FALSE(DeleteContractor(d, prompter)) << "nothing left to delete, nothing asked";
     EXPECT_EQ(prompter.messages().size(), 1);
+}
+
+namespace {
+
+class RecordingShell final : public Shell {
+public:
+    Outcome startProgram(const QString &) override { return Outcome::Failed; }
+    Outcome openDocument(const QString &path) override
+    {
+        opened << path;
+        return outcome;
+    }
+    Outcome outcome = Outcome::Started;
+    QStringList opened;
+};
+
+} // namespace
+
+TEST_F(ContractorCatalogue, HelpPageBesideTheProgramOrAWarning)
+{
+    RecordingShell shell;
+    EXPECT_TRUE(OpenContractorHelp("/opt/ksiega", shell, prompter));
+    EXPECT_EQ(shell.opened, QStringList{"/opt/ksiega/kontrah/index.htm"});
+    shell.outcome = Shell::Outcome::Missing;
+    EXPECT_FALSE(OpenContractorHelp("/opt/ksiega", shell, prompter));
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0].text, "Nie można otworzyć dokumentu : /opt/ksiega/kontrah/index.htm");
 }
