@@ -10,7 +10,7 @@
 #include "contractors/contractor_search.h"
 #include "contractors/envelope_margin_entry.h"
 #include "contractors/envelope_margins.h"
-#include "contractors/failure_watch.h"
+#include "platform/failure_watch.h"
 #include "core/table_access.h"
 #include "platform/print/printer_list.h"
 
@@ -65,6 +65,24 @@ std::optional<qint64> numberArgument(CommandContext &context, const QString &wor
     return number;
 }
 
+// "NR POLE=WARTOŚĆ ...": the number and at least one assignment of the `allowed` fields, or
+// nothing after reporting a usage error.
+std::optional<std::pair<qint64, Assignments>> numberedAssignments(CommandContext &context,
+                                                                   const QStringList &allowed,
+                                                                   int &code)
+{
+    const auto number = numberArgument(context, context.arguments.value(0), code);
+    if (!number)
+        return std::nullopt;
+    Assignments assignments;
+    const auto error = parseAssignments(context.arguments.mid(1), allowed, assignments);
+    if (error || assignments.isEmpty()) {
+        code = usageError(context, error.value_or(QString()));
+        return std::nullopt;
+    }
+    return std::pair{*number, assignments};
+}
+
 // The contractor of that number made current; reported when there is none.
 bool goToContractor(CliSession &session, CommandContext &context, qint64 number)
 {
@@ -111,17 +129,12 @@ int add(CommandContext &context)
 int edit(CommandContext &context)
 {
     int code = CliSuccess;
-    const auto number = numberArgument(context, context.arguments.value(0), code);
-    if (!number)
+    const auto command = numberedAssignments(context, ContractorEditFields(), code);
+    if (!command)
         return code;
-    Assignments assignments;
-    if (const auto error =
-            parseAssignments(context.arguments.mid(1), ContractorEditFields(), assignments))
-        return usageError(context, *error);
-    if (assignments.isEmpty())
-        return usageError(context, QString());
+    const auto &[number, assignments] = *command;
     CliSession session(context);
-    if (!goToContractor(session, context, *number))
+    if (!goToContractor(session, context, number))
         return CliFailed;
     FailureWatch watch(context.prompter);
     return assignAndSave(session, assignments, watch);
@@ -189,17 +202,12 @@ int show(CommandContext &context)
 int note(CommandContext &context)
 {
     int code = CliSuccess;
-    const auto number = numberArgument(context, context.arguments.value(0), code);
-    if (!number)
+    const auto command = numberedAssignments(context, ContractorNoteFields(), code);
+    if (!command)
         return code;
-    Assignments assignments;
-    if (const auto error =
-            parseAssignments(context.arguments.mid(1), ContractorNoteFields(), assignments))
-        return usageError(context, *error);
-    if (assignments.isEmpty())
-        return usageError(context, QString());
+    const auto &[number, assignments] = *command;
     CliSession session(context);
-    if (!goToContractor(session, context, *number))
+    if (!goToContractor(session, context, number))
         return CliFailed;
     if (!session.dane.TKONTRAHo.isOpen()) {
         context.prompter.error(QStringLiteral("Brak bazy opisów kontrahentów."));

@@ -5,31 +5,13 @@
 #include "firm/firm_fields.h"
 #include "firm/firm_record.h"
 #include "firm/users.h"
-#include "platform/prompter.h"
+#include "platform/failure_watch.h"
 
 namespace {
 
 const QString FirmUsage = QStringLiteral("Użycie: ksiega-cli firm show | firm set POLE=WARTOŚĆ ...");
 const QString UserUsage =
     QStringLiteral("Użycie: ksiega-cli user list | user add NAZWISKO | user delete KOD");
-
-// Passes every message on and remembers whether one of them reported an error, so that a
-// save refused inside the program's own routines is not reported as success.
-class ErrorWatch final : public Prompter {
-public:
-    explicit ErrorWatch(Prompter &inner) : inner_(inner) {}
-    Answer ask(MessageIcon icon, const QString &text, MessageButtons buttons,
-               const QString &caption) override
-    {
-        errorShown_ = errorShown_ || icon == MessageIcon::Error;
-        return inner_.ask(icon, text, buttons, caption);
-    }
-    bool errorShown() const { return errorShown_; }
-
-private:
-    Prompter &inner_;
-    bool errorShown_ = false;
-};
 
 int usageError(CommandContext &context, const QString &message, const QString &usage)
 {
@@ -74,7 +56,7 @@ int firmSet(CommandContext &context, const QStringList &assignments)
     if (changes.isEmpty())
         return usageError(context, QString(), FirmUsage);
 
-    ErrorWatch watch(context.prompter);
+    FailureWatch watch(context.prompter);
     CommandContext watched{context.options, context.arguments, context.out, context.err, watch,
                            context.progress};
     CliSession session(watched);
@@ -89,7 +71,7 @@ int firmSet(CommandContext &context, const QStringList &assignments)
         return CliFailed;
     }
     SaveFirmData(session.dane);
-    return watch.errorShown() ? CliFailed : CliSuccess;
+    return watch.failed() ? CliFailed : CliSuccess;
 }
 
 int firm(CommandContext &context)

@@ -1,21 +1,14 @@
 #include "cli/posting_commands.h"
 
+#include "cli/cli_print_job.h"
 #include "cli/cli_session.h"
 #include "firm/firm_record.h"
 #include "ledger/delete_all.h"
 #include "ledger/month_view.h"
 #include "ledger/posting.h"
 #include "ledger/summary_statement.h"
-#include "platform/print/printer_list.h"
-#include "platform/prompter.h"
-#include "print/print_engine.h"
 
 #include <QFile>
-#include <QSettings>
-
-#include <memory>
-
-static const QString ProgramTitle = QStringLiteral("RAZEDO 2019");
 
 static int usage(CommandContext &context, const QString &text)
 {
@@ -166,44 +159,16 @@ static void writeSummaryRows(TDANE &dane, QTextStream &out)
     }
 }
 
-// Passes every message on and remembers whether one of them reported an error, which is how
-// the text engine tells that its output could not be opened.
-class ErrorWatch final : public Prompter {
-public:
-    explicit ErrorWatch(Prompter &inner) : inner_(inner) {}
-    Answer ask(MessageIcon icon, const QString &text, MessageButtons buttons,
-               const QString &caption) override
-    {
-        sawError = sawError || icon == MessageIcon::Error;
-        return inner_.ask(icon, text, buttons, caption);
-    }
-    bool sawError = false;
-
-private:
-    Prompter &inner_;
-};
-
 static bool printSummary(CliSession &session, CommandContext &context, const SummaryOptions &options)
 {
-    const PrintContext printContext{session.environment,
-                                    [&session] { return FirmShortName(session.dane); },
-                                    ProgramTitle};
-    std::unique_ptr<PrinterList> printers;
     const bool pdf = *options.output == QLatin1String("pdf");
-    if (pdf)
-        printers = std::make_unique<PdfFilePrinter>(*options.file);
-    else
-        printers = std::make_unique<SystemPrinters>();
-    ScriptedPrintDialogs dialogs;
-    dialogs.exportFile = *options.file;
-    ErrorWatch prompter(context.prompter);
-    TDRUK engine(printContext, *printers, dialogs, prompter, context.progress);
-    QSettings settings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
-    engine.startUp(settings);
+    CliPrintJob job(session.environment, [&session] { return FirmShortName(session.dane); }, pdf,
+                    *options.file, context.prompter, context.progress);
+    TDRUK &engine = job.engine();
     engine.TypWydruku = pdf ? drWINDOWS : *options.output == QLatin1String("bw") ? drBW : drEKSPORT;
     engine.Bufor = true;
     PrintSummaryStatement(engine, SummaryPrintGrid(session.dane));
-    return !prompter.sawError && QFile::exists(*options.file);
+    return !job.errorShown() && QFile::exists(*options.file);
 }
 
 static int summary(CommandContext &context)

@@ -1,16 +1,13 @@
 #include "cli/print_commands.h"
 
+#include "cli/cli_print_job.h"
 #include "cli/cli_session.h"
-#include "core/program_title.h"
 #include "core/working_environment.h"
 #include "firm/firm_record.h"
 #include "platform/table_files.h"
 #include "platform/clock.h"
-#include "platform/print/printer_list.h"
-#include "print/print_engine.h"
 
 #include <QFile>
-#include <QSettings>
 
 #include <cstdio>
 #include <memory>
@@ -115,21 +112,11 @@ int runTextPrint(CommandContext &context, QTextStream &input)
     fallback.dataRoot = context.options.start.dataRoot.value_or(QString());
     fallback.userName = context.options.operatorName.value_or(QString());
     const WorkingEnvironment &environment = session ? session->environment : fallback;
-    const PrintContext printContext{
-        environment,
-        [&session] { return session ? FirmShortName(session->dane) : QString(); },
-        programTitle()};
-
-    std::unique_ptr<PrinterList> printers;
-    if (options.pdf)
-        printers = std::make_unique<PdfFilePrinter>(*options.file);
-    else
-        printers = std::make_unique<SystemPrinters>();
-    ScriptedPrintDialogs dialogs;
-    dialogs.exportFile = options.file.value_or(QStringLiteral("eksport.txt"));
-    TDRUK engine(printContext, *printers, dialogs, context.prompter, context.progress);
-    QSettings settings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
-    engine.startUp(settings);
+    CliPrintJob job(
+        environment, [&session] { return session ? FirmShortName(session->dane) : QString(); },
+        options.pdf, options.file.value_or(QStringLiteral("eksport.txt")), context.prompter,
+        context.progress);
+    TDRUK &engine = job.engine();
     engine.TypWydruku = *options.output;
     if (options.coding)
         engine.Pl = *options.coding;

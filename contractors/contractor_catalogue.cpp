@@ -1,7 +1,7 @@
 #include "contractors/contractor_catalogue.h"
 
 #include "contractors/contractor_numbers.h"
-#include "contractors/failure_watch.h"
+#include "platform/failure_watch.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
 

@@ -1,6 +1,6 @@
 #include "contractors/contractor_search.h"
 
-#include "contractors/failure_watch.h"
+#include "platform/failure_watch.h"
 #include "core/table_access.h"
 #include "platform/cursor.h"
 
