@@ -20,9 +20,9 @@ bool validMonthCode(const QString &month)
     return month >= QLatin1String("00") && month <= QLatin1String("13");
 }
 
-Money amount(Cursor &ledger, const char *name)
+Money amount(Cursor &ledger, const QString &name)
 {
-    return ledger.field(QString::fromLatin1(name)).asCurrency();
+    return ledger.field(name).asCurrency();
 }
 
 } // namespace
@@ -88,8 +88,10 @@ void TDANE::TKSIEGAMCChange(Field month)
 
 void TDANE::TKSIEGACalcFields(Cursor &ledger)
 {
-    ledger.field(QStringLiteral("K9")).setCurrency(amount(ledger, "K7") + amount(ledger, "K8"));
-    ledger.field(QStringLiteral("K14")).setCurrency(amount(ledger, "K12") + amount(ledger, "K13"));
+    ledger.field(QStringLiteral("K9"))
+        .setCurrency(amount(ledger, QStringLiteral("K7")) + amount(ledger, QStringLiteral("K8")));
+    ledger.field(QStringLiteral("K14"))
+        .setCurrency(amount(ledger, QStringLiteral("K12")) + amount(ledger, QStringLiteral("K13")));
 }
 
 bool TDANE::TKSIEGAFilterRecord(Cursor &ledger)

@@ -75,6 +75,7 @@ void Cursor::open(Access access)
     openedPath_ = path;
     access_ = access;
     fieldNumbers_.clear();
+    recentNames_ = {};
     for (int i = 0; i < definition_.fields.size(); ++i)
         fieldNumbers_.insert(definition_.fields[i].name.toUpper(), i);
     for (int i = 0; i < calculated_.size(); ++i)
@@ -134,6 +135,19 @@ void Cursor::addCalculatedField(const FieldDef &field)
 }
 
 int Cursor::fieldIndex(const QString &name) const
+{
+    for (const RecentName &recent : recentNames_)
+        if (recent.name.constData() == name.constData() && recent.name.size() == name.size())
+            return recent.index;
+    const int index = lookUpFieldIndex(name);
+    if (index >= 0 && isOpen()) {
+        recentNames_[recentNext_] = {name, index};
+        recentNext_ = (recentNext_ + 1) % recentNames_.size();
+    }
+    return index;
+}
+
+int Cursor::lookUpFieldIndex(const QString &name) const
 {
     // Names as the program writes them are upper case: the first look-up nearly always hits.
     auto found = fieldNumbers_.constFind(name);

@@ -32,6 +32,7 @@
 
 #include <QObject>
 #include <QVariant>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -260,6 +261,16 @@ private:
     QHash<qint64, QVariantList> readAhead_;
     int lastVisited_ = -1;
     QHash<QString, int> fieldNumbers_; // upper-case name → field number, calculated ones too
+    // The names looked up last, kept as copies. A name whose characters lie where a kept
+    // copy's lie is that name (the copy keeps them from being freed or changed), so the
+    // constant names the rules pass for every record of a walk skip hashing.
+    struct RecentName {
+        QString name;
+        int index = -1;
+    };
+    mutable std::array<RecentName, 16> recentNames_;
+    mutable unsigned recentNext_ = 0;
+    int lookUpFieldIndex(const QString &name) const;
     void prepareStatements();
     void setOrder(const Order &order);
     void changeOrder(const QString &indexName, const QString &fieldList);

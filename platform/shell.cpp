@@ -1,6 +1,9 @@
 #include "platform/shell.h"
 
+#include "platform/prompter.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -21,4 +24,14 @@ Shell::Outcome DesktopShell::openDocument(const QString &path)
         return Outcome::Missing;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? Outcome::Started
                                                                 : Outcome::Failed;
+}
+
+bool OpenDocument(const QString &programDirectory, const QString &document, Shell &shell,
+                  Prompter &prompter)
+{
+    const QString path = QDir(programDirectory).filePath(document);
+    if (shell.openDocument(path) == Shell::Outcome::Started)
+        return true;
+    prompter.warn(QStringLiteral("Nie można otworzyć dokumentu : ") + QDir::toNativeSeparators(path));
+    return false;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class Prompter;
+
 class Shell {
 public:
     enum class Outcome { Started, Missing, Failed };
@@ -21,3 +23,8 @@ public:
     Outcome startProgram(const QString &path) override;
     Outcome openDocument(const QString &path) override;
 };
+
+// Opens `document` (relative to `programDirectory`) in the default viewer; a document that
+// is missing or that nothing opens is reported. True when opened.
+bool OpenDocument(const QString &programDirectory, const QString &document, Shell &shell,
+                  Prompter &prompter);
