@@ -60,13 +60,3 @@ bool StartCompanionProgram(CompanionProgram program, const QString &directory, S
                     QDir(directory).filePath(executables.value(0)));
     return false;
 }
-
-bool OpenDocument(const QString &programDirectory, const QString &document, Shell &shell,
-                  Prompter &prompter)
-{
-    const QString path = QDir(programDirectory).filePath(document);
-    if (shell.openDocument(path) == Shell::Outcome::Started)
-        return true;
-    prompter.warn(QStringLiteral("Nie można otworzyć dokumentu : ") + QDir::toNativeSeparators(path));
-    return false;
-}

@@ -19,10 +19,7 @@ QStringList CompanionExecutables(CompanionProgram program);
 bool StartCompanionProgram(CompanionProgram program, const QString &directory, Shell &shell,
                            Prompter &prompter);
 
-inline const QString HelpDocument = QStringLiteral("ksiega/index.htm");
-inline const QString RegulationDocument = QStringLiteral("rozp_13_02_07__opublikowane_pd.pdf");
-
-// Opens `document` (relative to `programDirectory`) in the default viewer; a document that
-// is missing or that nothing opens is reported. True when opened.
-bool OpenDocument(const QString &programDirectory, const QString &document, Shell &shell,
-                  Prompter &prompter);
+// The documents lie in "pomoc" beside the program: the executable itself is named "ksiega",
+// so the help folder of that name cannot stand beside it.
+inline const QString HelpDocument = QStringLiteral("pomoc/ksiega/index.htm");
+inline const QString RegulationDocument = QStringLiteral("pomoc/rozp_13_02_07__opublikowane_pd.pdf");

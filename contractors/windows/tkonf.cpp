@@ -376,7 +376,8 @@ void TKONF::UstawienieMarginesowClick()
 void TKONF::PomocClick()
 {
     DesktopShell shell;
-    OpenContractorHelp(QCoreApplication::applicationDirPath(), shell, dane_.prompter());
+    OpenDocument(QCoreApplication::applicationDirPath(), ContractorHelpDocument, shell,
+                 dane_.prompter());
 }
 
 bool TKONF::eventFilter(QObject *watched, QEvent *event)

@@ -100,7 +100,8 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
     connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKonF1::showContractor);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         DesktopShell shell;
-        OpenContractorHelp(QCoreApplication::applicationDirPath(), shell, dane_.prompter());
+        OpenDocument(QCoreApplication::applicationDirPath(), ContractorHelpDocument, shell,
+                     dane_.prompter());
     });
     resize(720, 420);
 }

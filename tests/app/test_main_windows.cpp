@@ -1,13 +1,17 @@
 #include "app/tzero.h"
+#include "contractors/contractor_help.h"
 #include "core/data_module.h"
 #include "core/new_data_root.h"
 #include "core/start_up.h"
+#include "ledger/companion_programs.h"
 #include "ledger/windows/tksiegaf.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/screenshot.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -60,4 +64,15 @@ TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
     }
     qunsetenv("KSIEGA_TODAY");
     QDir::setCurrent(previous);
+}
+
+TEST_F(MainWindows, HelpPagesLieBesideTheProgramAndSpeakPolish)
+{
+    for (const QString &document : {HelpDocument, ContractorHelpDocument}) {
+        QFile page(QDir(QStringLiteral(KSIEGA_PROGRAM_DIR)).filePath(document));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        const QString text = QString::fromUtf8(page.readAll());
+        EXPECT_TRUE(text.contains(QStringLiteral("lang=\"pl\""))) << document.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("F1"))) << document.toStdString();
+    }
 }

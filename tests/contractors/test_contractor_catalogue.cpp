@@ -156,10 +156,10 @@ public:
 TEST_F(ContractorCatalogue, HelpPageBesideTheProgramOrAWarning)
 {
     RecordingShell shell;
-    EXPECT_TRUE(OpenContractorHelp("/opt/ksiega", shell, prompter));
-    EXPECT_EQ(shell.opened, QStringList{"/opt/ksiega/kontrah/index.htm"});
+    EXPECT_TRUE(OpenDocument("/opt/ksiega", ContractorHelpDocument, shell, prompter));
+    EXPECT_EQ(shell.opened, QStringList{"/opt/ksiega/pomoc/kontrah/index.htm"});
     shell.outcome = Shell::Outcome::Missing;
-    EXPECT_FALSE(OpenContractorHelp("/opt/ksiega", shell, prompter));
+    EXPECT_FALSE(OpenDocument("/opt/ksiega", ContractorHelpDocument, shell, prompter));
     ASSERT_EQ(prompter.messages().size(), 1);
-    EXPECT_EQ(prompter.messages()[0].text, "Nie można otworzyć dokumentu : /opt/ksiega/kontrah/index.htm");
+    EXPECT_EQ(prompter.messages()[0].text, "Nie można otworzyć dokumentu : /opt/ksiega/pomoc/kontrah/index.htm");
 }

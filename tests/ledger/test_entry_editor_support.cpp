@@ -171,10 +171,10 @@ TEST(CompanionPrograms, MissingProgramsAreReportedWithTheirOwnMessage)
     EXPECT_EQ(prompter.messages()[0].caption, "/opt/zv/zivedez");
 
     prompter.clear();
-    shell.existing = {"/opt/zv/ksiega/index.htm"};
+    shell.existing = {"/opt/zv/pomoc/ksiega/index.htm"};
     EXPECT_TRUE(OpenDocument("/opt/zv", HelpDocument, shell, prompter));
     EXPECT_FALSE(OpenDocument("/opt/zv", RegulationDocument, shell, prompter));
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0].text,
-              "Nie można otworzyć dokumentu : /opt/zv/rozp_13_02_07__opublikowane_pd.pdf");
+              "Nie można otworzyć dokumentu : /opt/zv/pomoc/rozp_13_02_07__opublikowane_pd.pdf");
 }

@@ -161,7 +161,7 @@ TEST_F(LedgerWindow, MenuHoldsEveryCommandWithThoseNotYetInTheProgramGreyed)
     EXPECT_TRUE(prompter.messages()[0].text.startsWith("Brak programu Przelewy."));
     EXPECT_EQ(shell.asked.size(), 2);
     EXPECT_TRUE(shell.asked[0].endsWith("/przelewy"));
-    EXPECT_TRUE(shell.asked[1].endsWith("/ksiega/index.htm"));
+    EXPECT_TRUE(shell.asked[1].endsWith("/pomoc/ksiega/index.htm"));
 }
 
 TEST_F(LedgerWindow, CancelAsksAndDeletesAndTheContextMenuKeepsToOpenMonths)
