@@ -49,7 +49,7 @@ public:
     // Makes every control read-only or editable (posted months lock the editor).
     void setReadOnly(bool readOnly);
 
-    // Runs after a control's value was assigned to its field: windows hang the spec's
+    // Runs after a control's value was assigned to its field: windows hang their
     // "on exit" handlers here.
     void setAfterAssign(QWidget *control, std::function<void()> handler);
 
