@@ -330,6 +330,21 @@ void Cursor::readAheadAround(int position)
             values << statement->column(i + 1);
         readAhead_.insert(statement->columnInt64(0), std::move(values));
     }
+    readAheadTransaction_ = connection_->transactionSerial();
+    changesSeen_ = connection_->totalChanges();
+}
+
+bool Cursor::readAheadVouched() const
+{
+    return readAheadTransaction_ != 0
+           && connection_->transactionSerial() == readAheadTransaction_
+           && connection_->totalChanges() == changesSeen_;
+}
+
+void Cursor::noteOwnWrite(bool vouchedBefore)
+{
+    if (vouchedBefore)
+        changesSeen_ = connection_->totalChanges();
 }
 
 void Cursor::emptyBuffer()
@@ -523,7 +538,14 @@ void Cursor::edit()
     if (isReadOnly())
         throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
     // Start from what is on disk now: another program may have changed the record.
-    auto fresh = fetch(current_.rowid);
+    std::optional<Record> fresh;
+    const auto cached = readAhead_.constFind(current_.rowid);
+    if (cached != readAhead_.cend() && readAheadVouched()) {
+        fresh = Record{current_.rowid, cached.value(), {}};
+        calculate(*fresh);
+    } else {
+        fresh = fetch(current_.rowid);
+    }
     if (!fresh) {
         refresh();
         throw DbError(QStringLiteral("Rekord został usunięty przez inny program.\rBaza : ")
@@ -594,7 +616,9 @@ void Cursor::writeInsert()
     }
     StatementScope statement(writeStatement(true, columns));
     statement->bindAll(values);
+    const bool vouched = readAheadVouched();
     statement->run();
+    noteOwnWrite(vouched);
     afterWrite(connection_->lastInsertRowid(), true);
 }
 
@@ -619,7 +643,9 @@ void Cursor::writeUpdate()
     values << current_.rowid;
     StatementScope statement(writeStatement(false, columns));
     statement->bindAll(values);
+    const bool vouched = readAheadVouched();
     statement->run();
+    noteOwnWrite(vouched);
     if (connection_->changes() == 0)
         throw DbError(QStringLiteral("Rekord został usunięty przez inny program.\rBaza : ")
                       + openedPath_);
@@ -639,8 +665,10 @@ void Cursor::afterWrite(qint64 rowid, bool inserted)
         readAhead_.insert(rowid, written.values);
     const int previous = inserted ? -1 : position_;
     const bool listed = previous >= 0 && previous < int(rows_.size()) && rows_[previous] == rowid;
+    // A record whose key did not change keeps its place without a look at its neighbours.
+    const bool keyKept = listed && keyOf(written) == keyOf(original_);
     int place = previous;
-    if (!listed || !keepsPlace(previous, written)) {
+    if (!listed || (!keyKept && !keepsPlace(previous, written))) {
         if (listed)
             rows_.erase(rows_.begin() + previous);
         place = placeFor(written);
@@ -697,7 +725,9 @@ void Cursor::remove()
     StatementScope statement(connection_->cached(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_))));
     statement->bind(1, current_.rowid);
+    const bool vouched = readAheadVouched();
     statement->run();
+    noteOwnWrite(vouched);
     readAhead_.remove(current_.rowid);
     const int removed = position_;
     rows_.erase(rows_.begin() + removed);

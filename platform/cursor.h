@@ -259,6 +259,14 @@ private:
     // Records read ahead in one query, so that a walk does not pay for a file lock per
     // record. Emptied by every write, refresh and rebuild of the list.
     QHash<qint64, QVariantList> readAhead_;
+    // A block read inside a write transaction (BEGIN IMMEDIATE: no other program writes
+    // until it ends) is what the file holds for as long as the transaction lasts and the
+    // connection's writes are this cursor's own, which keep the block up to date. Then
+    // `edit` need not read its record again.
+    quint64 readAheadTransaction_ = 0;
+    qint64 changesSeen_ = -1;
+    bool readAheadVouched() const;
+    void noteOwnWrite(bool vouchedBefore);
     int lastVisited_ = -1;
     QHash<QString, int> fieldNumbers_; // upper-case name → field number, calculated ones too
     // The names looked up last, kept as copies. A name whose characters lie where a kept

@@ -230,10 +230,17 @@ int Connection::changes() const
     return sqlite3_changes(db_);
 }
 
+qint64 Connection::totalChanges() const
+{
+    return sqlite3_total_changes64(db_);
+}
+
 void Connection::begin()
 {
-    if (depth_ == 0)
+    if (depth_ == 0) {
         exec(QStringLiteral("BEGIN IMMEDIATE"));
+        ++serial_;
+    }
     ++depth_;
 }
 

@@ -77,6 +77,10 @@ public:
     void commit();
     void rollback();
     bool inTransaction() const { return depth_ > 0; }
+    // Tells the write transactions of this connection apart; 0 outside of one.
+    quint64 transactionSerial() const { return depth_ > 0 ? serial_ : 0; }
+    // Rows written through this connection since it opened, by any of its cursors.
+    qint64 totalChanges() const;
 
 private:
     QString path_;
@@ -84,6 +88,7 @@ private:
     sqlite3 *db_ = nullptr;
     QHash<QString, std::shared_ptr<Statement>> cache_;
     int depth_ = 0;
+    quint64 serial_ = 0;
 };
 
 // Turns a failed SQLite call into a Polish error that names the file.

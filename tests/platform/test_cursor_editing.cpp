@@ -263,3 +263,42 @@ TEST_F(CursorEditing, ViewsHearOfChangesUnlessControlsAreDisabled)
     EXPECT_EQ(current.count(), 1);
     EXPECT_EQ(inserted.count(), 0);
 }
+
+// A walk inside a transaction edits from the records it read ahead; what another cursor of
+// the same program wrote meanwhile is still what an edit starts from.
+TEST_F(CursorEditing, EditInsideATransactionStartsFromWhatAnotherCursorWrote)
+{
+    cursor.open();
+    for (int lp = 1; lp <= 3; ++lp)
+        add("01", lp, QStringLiteral("N%1").arg(lp), "1");
+    Cursor other(session, "TDRUGI");
+    other.setTableName(path("KSIEGA"));
+    other.open();
+
+    cursor.beginTransaction();
+    cursor.first();
+    cursor.next(); // the block of all three records is read ahead now
+    cursor.edit();
+    cursor.field("K7").setAsString("2");
+    cursor.post();
+
+    other.last();
+    other.edit();
+    other.field("NAZ1").setAsString("Drugi");
+    other.post();
+
+    cursor.next();
+    cursor.edit();
+    EXPECT_EQ(cursor.field("NAZ1").asString(), "Drugi");
+    cursor.field("K7").setAsString("3");
+    cursor.post();
+    cursor.commit();
+
+    other.refresh();
+    other.last();
+    EXPECT_EQ(other.field("NAZ1").asString(), "Drugi") << "the other cursor's change survives";
+    EXPECT_EQ(other.field("K7").asCurrency(), Money::fromZloty(3));
+    other.first();
+    other.next();
+    EXPECT_EQ(other.field("K7").asCurrency(), Money::fromZloty(2));
+}
