@@ -107,9 +107,9 @@ int taxpayer(CommandContext &context)
     const QStringList &args = context.arguments;
     const QString action = args.value(0);
     if (action != QLatin1String("add") && action != QLatin1String("edit")
-        && action != QLatin1String("list"))
+        && action != QLatin1String("delete") && action != QLatin1String("list"))
         return usage(context, QStringLiteral("Użycie: ksiega-cli taxpayer add POLE=WARTOŚĆ ... | "
-                                             "edit NR POLE=WARTOŚĆ ... | list"));
+                                             "edit NR POLE=WARTOŚĆ ... | delete NR | list"));
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -125,6 +125,14 @@ int taxpayer(CommandContext &context)
     }
 
     QStringList words = args.mid(1);
+    if (action == QLatin1String("delete")) {
+        qint64 number = 0;
+        if (words.size() != 1 || !readNumber(words.first(), number) || number < 1)
+            return usage(context, QStringLiteral("Użycie: ksiega-cli taxpayer delete NR"));
+        if (!FindTaxpayer(dane, int(number)))
+            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(number));
+        return DeleteTaxpayer(dane, context.prompter) ? CliSuccess : CliFailed;
+    }
     if (action == QLatin1String("edit")) {
         qint64 number = 0;
         if (words.isEmpty() || !readNumber(words.first(), number))
@@ -204,8 +212,20 @@ bool openDeclaration(CommandContext &context, TDANE &dane, const QString &word)
         context.err << QStringLiteral("Brak deklaracji o numerze %1.").arg(word) << '\n';
         return false;
     }
-    FindTaxpayerByNip(dane, dane.TDEK.field(QStringLiteral("NIP")).asString());
     return true;
+}
+
+// What a declaration computes with comes from its taxpayer's method; without one, another
+// taxpayer's method would be applied.
+bool selectDeclarationsTaxpayer(CommandContext &context, TDANE &dane)
+{
+    const QString nip = dane.TDEK.field(QStringLiteral("NIP")).asString();
+    if (FindTaxpayerByNip(dane, nip))
+        return true;
+    context.prompter.error(
+        QStringLiteral("Brak podatnika o NIP %1: nie wiadomo, jak liczyć podatek tej deklaracji.")
+            .arg(nip));
+    return false;
 }
 
 int newDeclaration(CommandContext &context, TDANE &dane, const QStringList &args)
@@ -270,6 +290,10 @@ int pit5(CommandContext &context)
     }
     if (!openDeclaration(context, dane, args[1]))
         return CliFailed;
+    const bool computes = action == QLatin1String("set") || action == QLatin1String("import")
+                          || action == QLatin1String("copy");
+    if (computes && !selectDeclarationsTaxpayer(context, dane))
+        return CliFailed;
     Cursor &declaration = dane.TDEK;
     if (action == QLatin1String("set")) {
         QList<Assignment> assignments;
@@ -302,7 +326,7 @@ void addPit5Commands(CommandRegistry &registry)
 {
     registry.add(QStringLiteral("taxpayer"),
                  QStringLiteral("podatnicy: taxpayer add POLE=WARTOŚĆ ... | edit NR POLE=WARTOŚĆ "
-                                "... | list"),
+                                "... | delete NR | list"),
                  taxpayer);
     registry.add(QStringLiteral("constants"),
                  QStringLiteral("stałe podatkowe: constants list | set KOD POLE=WARTOŚĆ ..."),

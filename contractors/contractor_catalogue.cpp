@@ -19,6 +19,18 @@ static const QString NumberField = QStringLiteral("NR");
 
 std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter)
 {
+    FailureWatch watch(prompter);
+    const std::optional<qint64> number = AppendContractor(dane, watch);
+    if (!number)
+        return std::nullopt;
+    SaveTable(dane.TKontrah, watch);
+    if (watch.failed())
+        return std::nullopt;
+    return number;
+}
+
+std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter)
+{
     Cursor &contractors = dane.TKontrah;
     if (!contractors.isOpen())
         return std::nullopt;
@@ -42,9 +54,6 @@ std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter)
         }
         contractors.append();
         contractors.field(NumberField).setInteger(number);
-        SaveTable(contractors, watch);
-        if (watch.failed())
-            return std::nullopt;
         return number;
     } catch (const DbError &failure) {
         if (contractors.isEditing())

@@ -22,6 +22,9 @@ const QStringList &ContractorEditFields();
 // typed. The catalogue is left in number order on the new record. Nothing when the highest
 // number is already 99999 (refused with a message) or when a save failed.
 std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter);
+// The same, but the new record is left in insert state for its fields to be set before the
+// one save, so that a failed save leaves no empty contractor behind.
+std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter);
 
 // "Zapisz": the pending record onto the disk. False when the save was refused.
 bool SaveContractor(TDANE &dane, Prompter &prompter);

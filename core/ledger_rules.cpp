@@ -76,8 +76,10 @@ void TDANE::TKSIEGAMCChange(Field month)
 {
     const QString code = month.asString();
     if (!validMonthCode(code) && entryEditor_) {
+        // Setting the working month runs this hook again, which warns if that month is posted.
         month.setAsString(environment_.workingMonth);
         entryEditor_->showMonth(environment_.workingMonth);
+        return;
     }
     if (monthIsPosted(month.asString())) {
         prompter_.warn(QStringLiteral("Miesiąc zamkniety."));

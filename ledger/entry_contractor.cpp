@@ -85,9 +85,8 @@ bool SaveEntryContractor(TDANE &dane)
         if (!entryNumber.isEmpty() && findContractor(contractors, ContractorKey::Number, entryNumber)) {
             contractors.edit();
         } else {
-            if (!AddContractor(dane, prompter))
+            if (!AppendContractor(dane, prompter))
                 return false;
-            EnsureEditing(contractors);
         }
         for (const auto &[entryField, contractorField] : sharedFields())
             contractors.field(contractorField).setAsString(ledger.field(entryField).asString());

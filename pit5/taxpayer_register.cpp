@@ -34,6 +34,13 @@ bool DeleteTaxpayer(TDANE &dane, Prompter &prompter)
 {
     if (!dane.TOSOBA.isOpen() || (dane.TOSOBA.isEmpty() && !dane.TOSOBA.isEditing()))
         return false;
+    // The record without a number is the firm's own: deleting it would take the firm's data
+    // (its data root among them) along with the taxpayer.
+    if (!dane.TOSOBA.isEditing() && dane.TOSOBA.field(QStringLiteral("NR")).isNull()) {
+        prompter.warn(QStringLiteral("To są dane firmy: można je zmienić w oknie „Dane o Firmie”, "
+                                     "nie można ich skasować."));
+        return false;
+    }
     if (!prompter.confirm(QStringLiteral("Czy skasować dane ?")))
         return false;
     dane.TOSOBA.remove();

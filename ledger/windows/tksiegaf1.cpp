@@ -81,9 +81,13 @@ TKSIEGAF1::TKSIEGAF1(TDANE &dane, QWidget *parent)
     buttons->addWidget(KZAPISZ_);
     layout->addLayout(buttons);
 
-    binder_.setAfterAssign(control(QStringLiteral("NRK")),
-                           [this] { DBEdit14Exit(ContractorKey::Number); });
-    binder_.setAfterAssign(control(QStringLiteral("NIP")), [this] { DBEdit14Exit(ContractorKey::Nip); });
+    // The contractor is looked up on every leaving of its number and NIP boxes, typed in or
+    // not: a number typed before the contractor was in the catalogue finds it later.
+    for (const auto &[field, key] : {std::pair{QStringLiteral("NRK"), ContractorKey::Number},
+                                     std::pair{QStringLiteral("NIP"), ContractorKey::Nip}}) {
+        binder_.setAfterAssign(control(field), [this, key] { DBEdit14Exit(key); });
+        binder_.setOnUntouchedExit(control(field), [this, key] { DBEdit14Exit(key); });
+    }
     dane_.setEntryEditor(this);
     FormCreate();
 }
@@ -345,7 +349,9 @@ void TKSIEGAF1::FormHide()
 
 void TKSIEGAF1::showMonth(const QString &month)
 {
-    month_->setEditText(month);
+    // Only the box goes back to the working month: the entry keeps the month chosen, and
+    // saving it asks about the posted month.
+    binder_.displayOnly([this, &month] { month_->setEditText(month); });
 }
 
 void TKSIEGAF1::showEvent(QShowEvent *event)

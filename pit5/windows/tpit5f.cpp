@@ -2,11 +2,13 @@
 
 #include "core/data_module.h"
 #include "pit5/declaration_workflow.h"
+#include "pit5/pit5_help.h"
 #include "pit5/tax_method.h"
 #include "pit5/taxpayer_register.h"
 #include "pit5/windows/tpit5f5.h"
 #include "pit5/windows/tpit5f6.h"
 #include "pit5/windows/tpit5f7.h"
+#include "platform/shell.h"
 #include "platform/widgets/cursor_navigator.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -67,6 +70,11 @@ TPIT5F::TPIT5F(TDANE &dane, QWidget *parent)
     auto *menu = new QMenuBar(this);
     menu->addAction(QStringLiteral("Dane o Podatnikach"), this, &TPIT5F::DanePodatnikowClick);
     menu->addAction(QStringLiteral("Dane do naliczenia podatku"), this, &TPIT5F::DaneDoNaliczeniaClick);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+        DesktopShell shell;
+        OpenDocument(QCoreApplication::applicationDirPath(), Pit5HelpDocument, shell,
+                     dane_.prompter());
+    });
 
     pages_->addTab(declarationIndex(), QStringLiteral("INDEKS"));
     controls_ = BuildDeclarationPages(pages_, binder_);

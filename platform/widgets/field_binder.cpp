@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -125,6 +126,21 @@ void FieldBinder::setAfterAssign(QWidget *control, std::function<void()> handler
             binding->afterAssign = handler;
 }
 
+void FieldBinder::setOnUntouchedExit(QWidget *control, std::function<void()> handler)
+{
+    for (auto &binding : bindings_)
+        if (binding->widget == control)
+            binding->onUntouchedExit = handler;
+}
+
+void FieldBinder::displayOnly(const std::function<void()> &change)
+{
+    const bool wasFilling = filling_;
+    filling_ = true;
+    change();
+    filling_ = wasFilling;
+}
+
 void FieldBinder::setReadOnly(bool readOnly)
 {
     for (auto &binding : bindings_) {
@@ -138,12 +154,33 @@ void FieldBinder::setReadOnly(bool readOnly)
     }
 }
 
+bool FieldBinder::isEditable(const Binding &binding) const
+{
+    if (!binding.widget || !binding.widget->isEnabled())
+        return false;
+    if (auto *edit = qobject_cast<QLineEdit *>(binding.widget.data()))
+        return !edit->isReadOnly();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(binding.widget.data()))
+        return !memo->isReadOnly();
+    return bool(binding.text);
+}
+
 bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut)
-        for (auto &binding : bindings_)
-            if (binding->widget == watched)
+    if (event->type() == QEvent::FocusOut) {
+        // A menu or list popping up is no leaving of the control.
+        const bool left = static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
+        for (auto &binding : bindings_) {
+            if (binding->widget != watched)
+                continue;
+            const bool typed = binding->dirty;
+            // A line edit assigns when its editing finishes; a memo has no such signal.
+            if (qobject_cast<QPlainTextEdit *>(watched))
                 assign(*binding);
+            if (!typed && left && binding->onUntouchedExit && isEditable(*binding))
+                binding->onUntouchedExit();
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -163,6 +200,7 @@ void FieldBinder::bindLineEdit(QLineEdit *edit, const QString &field)
     };
     connect(edit, &QLineEdit::textEdited, this, [this, &binding] { startEditing(binding); });
     connect(edit, &QLineEdit::editingFinished, this, [this, &binding] { assign(binding); });
+    edit->installEventFilter(this);
     show(binding);
 }
 

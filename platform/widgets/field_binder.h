@@ -52,6 +52,11 @@ public:
     // Runs after a control's value was assigned to its field: windows hang their
     // "on exit" handlers here.
     void setAfterAssign(QWidget *control, std::function<void()> handler);
+    // Runs when an editable control is left without anything typed in it; with something
+    // typed, the after-assign handler runs instead.
+    void setOnUntouchedExit(QWidget *control, std::function<void()> handler);
+    // Changes what controls show without counting it as typing: the record keeps its values.
+    void displayOnly(const std::function<void()> &change);
 
 private:
     struct Binding {
@@ -61,6 +66,7 @@ private:
         std::function<QString()> text; // empty function: not editable
         bool dirty = false;
         std::function<void()> afterAssign;
+        std::function<void()> onUntouchedExit;
     };
     Binding &add(QWidget *widget, const QString &field);
     void startEditing(Binding &binding);
@@ -68,6 +74,7 @@ private:
     void show(Binding &binding);
     QString currentText(const QString &field) const;
     bool isCalculated(const QString &field) const;
+    bool isEditable(const Binding &binding) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Cursor &cursor_;

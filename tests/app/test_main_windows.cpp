@@ -4,6 +4,7 @@
 #include "core/new_data_root.h"
 #include "core/start_up.h"
 #include "ledger/companion_programs.h"
+#include "pit5/pit5_help.h"
 #include "ledger/windows/tksiegaf.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/qt_printers.h"
@@ -68,7 +69,7 @@ TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
 
 TEST_F(MainWindows, HelpPagesLieBesideTheProgramAndSpeakPolish)
 {
-    for (const QString &document : {HelpDocument, ContractorHelpDocument}) {
+    for (const QString &document : {HelpDocument, ContractorHelpDocument, Pit5HelpDocument}) {
         QFile page(QDir(QStringLiteral(KSIEGA_PROGRAM_DIR)).filePath(document));
         ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
         const QString text = QString::fromUtf8(page.readAll());

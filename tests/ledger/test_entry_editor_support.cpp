@@ -100,6 +100,19 @@ TEST_F(EntryEditorSupport, SavingIntoTheCatalogueNumbersNewContractorsAndOverwri
     EXPECT_EQ(d.TKSIEGA.state(), Cursor::State::Edit) << "the entry's number did not change";
 }
 
+TEST_F(EntryEditorSupport, AFailedSaveIntoTheCatalogueLeavesNoEmptyContractor)
+{
+    TDANE &d = ready();
+    ASSERT_TRUE(NewEntry(d));
+    d.TKSIEGA.field("NAZ1").setAsString("Nowy Klient");
+    d.TKontrah.setBeforePost([](Cursor &) { throw DbError(QStringLiteral("odmowa zapisu")); });
+    EXPECT_FALSE(SaveEntryContractor(d));
+    EXPECT_EQ(prompter.messages().last().text, "Błąd zapisu");
+    d.TKontrah.refresh();
+    EXPECT_EQ(d.TKontrah.recordCount(), 0);
+    EXPECT_EQ(field("NRK"), "") << "the entry names no contractor that was never saved";
+}
+
 TEST_F(EntryEditorSupport, DateArrowsEditTheEntryAndDescriptionsComeInTableOrder)
 {
     TDANE &d = ready();

@@ -136,6 +136,21 @@ TEST_F(EntryRules, MonthChangesAreCheckedAgainstPostedMonths)
     EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "77") << "without the editor it waits for the save";
 }
 
+TEST_F(EntryRules, AnInvalidMonthInAPostedWorkingMonthWarnsOnce)
+{
+    post("'01','02','03','04','05'");
+    TDANE &d = ready();
+    RecordingEditor editor;
+    d.setEntryEditor(&editor);
+    d.TKSIEGA.append();
+    prompter.clear();
+    d.TKSIEGA.field("MC").setAsString("99");
+    EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "05");
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0].text, "Miesiąc zamkniety.");
+    d.setEntryEditor(nullptr);
+}
+
 TEST_F(EntryRules, WithoutSumsEveryMonthIsOpen)
 {
     post("'01'");

@@ -122,6 +122,47 @@ TEST_F(EntryEditor, ContractorIsLookedUpByNumberAndByNip)
     EXPECT_EQ(messageTexts(), QStringList({"Czy zapisać zmiany ?"}));
 }
 
+TEST_F(EntryEditor, LeavingTheNumberBoxUntouchedLooksTheContractorUpAgain)
+{
+    TKSIEGAF &w = open();
+    prompter.enqueue(Answer::No);
+    whileModal([&] { w.Nowyzapis1Click(); },
+               [&] {
+                   TKSIEGAF1 &e = w.editor();
+                   typeAndLeave(e.control("NRK"), "77");
+                   EXPECT_EQ(shown(e.control("NAZ1")), "");
+                   Cursor &contractors = dane->TKontrah;
+                   contractors.append();
+                   contractors.field("NR").setInteger(77);
+                   contractors.field("NAZWA1").setAsString("Dopisany Później");
+                   contractors.post();
+                   QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+                   QApplication::sendEvent(e.control("NRK"), &leave);
+                   EXPECT_EQ(shown(e.control("NAZ1")), "Dopisany Później");
+                   e.close();
+               });
+    EXPECT_EQ(messageTexts(), QStringList({"Czy zapisać zmiany ?"}));
+}
+
+TEST_F(EntryEditor, APostedMonthChosenInTheBoxIsWhatTheSaveAsksAbout)
+{
+    TKSIEGAF &w = open("'01'");
+    prompter.enqueue(Answer::Yes);
+    whileModal([&] { w.Nowyzapis1Click(); },
+               [&] {
+                   TKSIEGAF1 &e = w.editor();
+                   typeAndLeave(e.control("NAZ1"), "Do stycznia");
+                   typeAndLeave(e.control("MC"), "01");
+                   e.saveButton()->click();
+               });
+    EXPECT_EQ(messageTexts(),
+              QStringList({"Miesiąc zamkniety.", "Miesiąc zamkniety.\rCzy zapisać zmiany ?"}));
+    Cursor &ledger = dane->TKSIEGA;
+    ledger.setFiltered(false);
+    ASSERT_TRUE(ledger.locate("NAZ1", "Do stycznia"));
+    EXPECT_EQ(ledger.field("MC").asString(), "01") << "the entry went where the user chose";
+}
+
 TEST_F(EntryEditor, DateArrowsCrossMonthAndYearEndsAndPostedMonthsLockTheBoxes)
 {
     TKSIEGAF &w = open("'01'");

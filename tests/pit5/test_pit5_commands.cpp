@@ -43,6 +43,32 @@ TEST_F(Pit5Commands, TaxpayersAreAddedEditedAndListed)
     EXPECT_EQ(run({"taxpayer", "edit", "9", "IMIE=Ewa"}).code, 1);
     EXPECT_EQ(run({"taxpayer", "add", "BRAK=1"}).code, 2);
     EXPECT_EQ(run({"taxpayer", "remove"}).code, 2);
+
+    EXPECT_EQ(run({"taxpayer", "delete", "2"}).code, 1) << "the question was not answered";
+    const CliResult deleted = run({"--answers", "tak", "taxpayer", "delete", "2"});
+    EXPECT_EQ(deleted.code, 0);
+    EXPECT_TRUE(deleted.err.contains("Czy skasować dane ?"));
+    EXPECT_FALSE(run({"taxpayer", "list"}).out.contains("Nowak"));
+    EXPECT_EQ(run({"taxpayer", "delete", "2"}).code, 1);
+    EXPECT_EQ(run({"taxpayer", "delete"}).code, 2);
+    EXPECT_EQ(run({"taxpayer", "delete", "0"}).code, 2) << "the firm's own record is no taxpayer number";
+}
+
+TEST_F(Pit5Commands, ADeclarationWhoseTaxpayerIsGoneIsNotComputed)
+{
+    ASSERT_EQ(run({"taxpayer", "add", "NAZWISKO=Kowalski", "NIP=1234567890", "ZAPAS4=100"}).code, 0);
+    ASSERT_EQ(run({"taxpayer", "add", "NAZWISKO=Nowak", "NIP=9876543210", "ZAPAS4=100",
+                   "ZL1=tak"}).code, 0);
+    const QString number = run({"pit5", "new", "--podatnik", "1", "--okres", "03-2019"}).out.trimmed();
+    ASSERT_EQ(number, "1");
+    ASSERT_EQ(run({"taxpayer", "edit", "1", "NIP=1111111111"}).code, 0);
+
+    const CliResult set = run({"pit5", "set", number, "K71=50000"});
+    EXPECT_EQ(set.code, 1);
+    EXPECT_TRUE(set.err.contains("Brak podatnika o NIP 1234567890")) << set.err.toStdString();
+    EXPECT_EQ(show(number).value("K71"), "");
+    EXPECT_EQ(run({"pit5", "copy", number}).code, 1);
+    EXPECT_EQ(run({"pit5", "show", number}).code, 0) << "showing needs no taxpayer";
 }
 
 TEST_F(Pit5Commands, ConstantsAreListedAndOnlyValuesChange)

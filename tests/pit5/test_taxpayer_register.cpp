@@ -95,6 +95,21 @@ TEST_F(TaxpayerRegister, DeleteAndCloseAsk)
     EXPECT_EQ(numbers(), QStringList({"", "1"}));
 }
 
+TEST_F(TaxpayerRegister, TheFirmsOwnRecordIsNeverDeleted)
+{
+    addTaxpayer({});
+    plainSql("FIRMA.DB", "UPDATE FIRMA SET RP='F' WHERE NR IS NULL");
+    view().refresh();
+    view().first();
+    ASSERT_TRUE(view().field("NR").isNull());
+    prompter.clear();
+    EXPECT_FALSE(DeleteTaxpayer(*dane, prompter));
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].text.startsWith("To są dane firmy"));
+    view().refresh();
+    EXPECT_EQ(numbers(), QStringList({"", "1"}));
+}
+
 TEST_F(TaxpayerRegister, TaxMethodDefaultsToTheScaleAndIsSaved)
 {
     plainSql("FIRMA.DB", "UPDATE FIRMA SET RP='P' WHERE NR IS NULL");
