@@ -1,6 +1,7 @@
 #include "cli/pit5_commands.h"
 
 #include "cli/cli_session.h"
+#include "cli/table_dump.h"
 #include "core/table_access.h"
 #include "pit5/declaration_workflow.h"
 #include "pit5/taxpayer_register.h"
@@ -57,34 +58,11 @@ bool assignAndSave(Cursor &table, const QList<Assignment> &assignments, Prompter
     return !table.isEditing();
 }
 
-QString amountCell(const Field &field)
-{
-    if (field.isNull())
-        return QString();
-    switch (field.type()) {
-    case FieldType::Currency:
-    case FieldType::Bcd:
-        return field.asCurrency().toString(2, QLatin1Char('.'));
-    case FieldType::Float:
-        return field.asString().replace(QLatin1Char(','), QLatin1Char('.'));
-    case FieldType::Logical:
-        return field.asBoolean() ? QStringLiteral("tak") : QStringLiteral("nie");
-    default: {
-        QString text = field.asString();
-        text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-        text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-        text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-        text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-        return text;
-    }
-    }
-}
-
 void writeRow(QTextStream &out, Cursor &table, const QStringList &fields)
 {
     QStringList cells;
     for (const QString &field : fields)
-        cells << amountCell(table.field(field));
+        cells << FieldCell(table.field(field), AmountDecimals::Two);
     out << cells.join(QLatin1Char('\t')) << '\n';
 }
 
@@ -316,7 +294,7 @@ int pit5(CommandContext &context)
         return DeleteDeclaration(dane, context.prompter) ? CliSuccess : CliFailed;
 
     for (int i = 0; i < declaration.fieldCount(); ++i)
-        context.out << declaration.field(i).name() << '\t' << amountCell(declaration.field(i)) << '\n';
+        context.out << declaration.field(i).name() << '\t' << FieldCell(declaration.field(i), AmountDecimals::Two) << '\n';
     return CliSuccess;
 }
 

@@ -6,16 +6,16 @@
 
 #include <QFileInfo>
 
-namespace {
-
-QString cell(const Field &field)
+QString FieldCell(const Field &field, AmountDecimals decimals)
 {
     if (field.isNull())
         return QString();
     switch (field.type()) {
     case FieldType::Currency:
     case FieldType::Bcd:
-        return field.asCurrency().toShortestString(QLatin1Char('.'));
+        return decimals == AmountDecimals::Two
+                   ? field.asCurrency().toString(2, QLatin1Char('.'))
+                   : field.asCurrency().toShortestString(QLatin1Char('.'));
     case FieldType::Logical:
         return field.asBoolean() ? QStringLiteral("tak") : QStringLiteral("nie");
     case FieldType::Float:
@@ -31,6 +31,8 @@ QString cell(const Field &field)
     }
 }
 
+namespace {
+
 void write(Cursor &table, QTextStream &out)
 {
     QStringList header;
@@ -40,7 +42,7 @@ void write(Cursor &table, QTextStream &out)
     for (table.first(); !table.eof(); table.next()) {
         QStringList line;
         for (int i = 0; i < table.fieldCount(); ++i)
-            line << cell(table.field(i));
+            line << FieldCell(table.field(i), AmountDecimals::AsFine);
         out << line.join(QLatin1Char('\t')) << '\n';
     }
 }

@@ -6,7 +6,15 @@
 #include <QString>
 #include <QTextStream>
 
+class Field;
 class TDANE;
+
+enum class AmountDecimals { Two, AsFine };
+
+// One field as the dump writes it: amounts with two decimals (or as many as they need, up to
+// four), logical fields "tak"/"nie", blanks empty, and backslash, tab and line breaks escaped
+// so that a record stays on one line.
+QString FieldCell(const Field &field, AmountDecimals decimals);
 
 // `path` is relative to the working year's directory ("KSIEGA/SUMA"), or names a root
 // table: "FIRMA" in the data root, "KSIEGA" the parameter table of the current directory.
