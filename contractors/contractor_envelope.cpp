@@ -21,8 +21,12 @@ bool PrintContractorEnvelope(Cursor &contractors, PrinterList &printers,
         prompter.warn(QStringLiteral("Uwaga nie posiadasz zainstalowanej drukarki !!"));
         return false;
     }
-    if (!printEnvelope(envelopeAddressOf(contractors), marginsPath, printers.canvas())) {
-        prompter.error(QStringLiteral("Błąd otwarcia drukarki : ") + printers.currentPrinter());
+    PageCanvas &canvas = printers.canvas();
+    if (!printEnvelope(envelopeAddressOf(contractors), marginsPath, canvas)) {
+        prompter.error((canvas.failure() == PageCanvas::Failure::PageSetup
+                            ? QStringLiteral("Drukarka nie przyjmuje ustawień strony : ")
+                            : QStringLiteral("Błąd otwarcia drukarki : "))
+                       + printers.currentPrinter());
         return false;
     }
     return true;

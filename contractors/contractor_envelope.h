@@ -11,7 +11,7 @@ class PrinterList;
 // "Margines.dan" in the program's working directory.
 QString EnvelopeMarginsFile();
 
-// False, with the reason reported, when there is no contractor, no printer, or the printer
-// could not be opened.
+// False, with the reason reported, when there is no contractor, no printer, the printer
+// could not be opened, or it does not take the envelope's sheet.
 bool PrintContractorEnvelope(Cursor &contractors, PrinterList &printers,
                              const QString &marginsPath, Prompter &prompter);

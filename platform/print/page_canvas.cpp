@@ -28,8 +28,11 @@ bool PageCanvas::begin(const QString &jobTitle, const std::optional<PageSetup> &
 {
     if (active_)
         end();
+    failure_ = Failure::None;
     active_ = doBegin(jobTitle, setup);
     pages_ = active_ ? 1 : 0;
+    if (!active_ && failure_ == Failure::None)
+        failure_ = Failure::Device;
     return active_;
 }
 

@@ -33,6 +33,10 @@ public:
     // margins it has (what the user chose in the printer set-up). False when the device
     // cannot be opened; nothing is drawn then.
     bool begin(const QString &jobTitle, const std::optional<PageSetup> &setup = std::nullopt);
+    // Why the last begin() failed: the device could not be opened, or it would not take the
+    // job's sheet (its paper, or the margins even when grown to the device's border).
+    enum class Failure { None, Device, PageSetup };
+    Failure failure() const { return failure_; }
     void newPage();
     void end();
     bool isActive() const { return active_; }
@@ -64,6 +68,8 @@ public:
 
 protected:
     virtual bool doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup) = 0;
+    // Called by doBegin() before it returns false for a sheet the device refused.
+    void refusePageSetup() { failure_ = Failure::PageSetup; }
     virtual void doNewPage() = 0;
     virtual void doEnd() = 0;
     virtual QSizeF drawableSizeMm() const = 0;
@@ -86,4 +92,5 @@ private:
     PrintFont font_;
     bool active_ = false;
     int pages_ = 0;
+    Failure failure_ = Failure::None;
 };

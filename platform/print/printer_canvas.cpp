@@ -9,23 +9,55 @@ PrinterCanvas::~PrinterCanvas()
     end();
 }
 
-void PrinterCanvas::applySetup(QPrinter &printer, const PageSetup &setup)
+bool PrinterCanvas::applySetup(QPrinter &printer, const PageSetup &setup)
 {
     printer.setFullPage(false);
-    printer.setPageLayout(setup.pageLayout());
+    const QPageLayout wanted = setup.pageLayout();
+    if (printer.setPageLayout(wanted))
+        return true;
+    // Drivers refuse margins inside the border their printer cannot reach. The sheet is what
+    // matters: the margins grow to that border, in the printer's own units so that nothing
+    // is lost in conversion, and the printer is asked again.
+    const QPageLayout taken = printer.pageLayout();
+    const QPageLayout::Unit unit = taken.units();
+    const QMarginsF least = taken.minimumMargins();
+    const QMarginsF asked = wanted.margins(unit);
+    const QMarginsF grown(qMax(asked.left(), least.left()), qMax(asked.top(), least.top()),
+                          qMax(asked.right(), least.right()),
+                          qMax(asked.bottom(), least.bottom()));
+    return printer.setPageLayout(
+        QPageLayout(wanted.pageSize(), wanted.orientation(), grown, unit));
 }
 
 bool PrinterCanvas::doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup)
 {
-    if (setup)
-        applySetup(printer_, *setup);
+    if (setup) {
+        printerLayout_ = printer_.pageLayout();
+        printerFullPage_ = printer_.fullPage();
+        if (!applySetup(printer_, *setup)) {
+            restorePrinterSheet();
+            refusePageSetup();
+            return false;
+        }
+    }
     printer_.setDocName(jobTitle);
     // A system without printers gives an invalid printer; asking it to paint only adds
     // Qt's own complaint to the error the caller reports.
-    if (!printer_.isValid() || !painter_.begin(&printer_))
+    if (!printer_.isValid() || !painter_.begin(&printer_)) {
+        restorePrinterSheet();
         return false;
+    }
     painter_.setRenderHint(QPainter::Antialiasing);
     return true;
+}
+
+void PrinterCanvas::restorePrinterSheet()
+{
+    if (!printerLayout_)
+        return;
+    printer_.setFullPage(printerFullPage_);
+    printer_.setPageLayout(*printerLayout_);
+    printerLayout_.reset();
 }
 
 void PrinterCanvas::doNewPage()
@@ -36,6 +68,7 @@ void PrinterCanvas::doNewPage()
 void PrinterCanvas::doEnd()
 {
     painter_.end();
+    restorePrinterSheet();
 }
 
 QSizeF PrinterCanvas::drawableSizeMm() const

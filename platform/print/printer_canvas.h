@@ -1,13 +1,16 @@
 #pragma once
 // A canvas drawing on a QPrinter: a system printer, a PDF file, or the printer a preview
 // dialog hands out. The printer stays the caller's; a job with its own set-up changes the
-// printer's paper, orientation and margins for that job.
+// printer's paper, orientation and margins for that job only, and the printer has its own
+// sheet back when the job ends (the text engine's printouts go on the sheet the user chose).
 
 #include "platform/print/page_canvas.h"
 
+#include <QPageLayout>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -19,8 +22,10 @@ public:
     QPrinter &printer() const { return printer_; }
 
     // Puts the set-up on the printer, as a job on it would; a preview applies it before it
-    // lays out its pages.
-    static void applySetup(QPrinter &printer, const PageSetup &setup);
+    // lays out its pages. Margins inside the border the printer cannot reach grow to that
+    // border. False when the printer still does not take the sheet (a paper it does not
+    // have): a job must not go out on the wrong one.
+    static bool applySetup(QPrinter &printer, const PageSetup &setup);
 
 protected:
     bool doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup) override;
@@ -37,9 +42,13 @@ private:
     double dots(double millimetres) const;
     QRectF dots(const QRectF &rectMm) const;
     void setPen(double penWidthMm);
+    void restorePrinterSheet();
 
     QPrinter &printer_;
     QPainter painter_;
+    // The printer's own sheet while a job with its own set-up runs.
+    std::optional<QPageLayout> printerLayout_;
+    bool printerFullPage_ = false;
 };
 
 // A printer that writes a PDF file: A4 upright with a 5 mm border, as a sheet in a

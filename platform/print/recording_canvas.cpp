@@ -55,6 +55,10 @@ bool RecordingCanvas::doBegin(const QString &jobTitle, const std::optional<PageS
 {
     if (failing_)
         return false;
+    if (setup && refusingSetup_) {
+        refusePageSetup();
+        return false;
+    }
     ++jobsBegun_;
     jobTitle_ = jobTitle;
     setup_ = setup.value_or(deviceSetup_);

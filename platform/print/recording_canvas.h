@@ -35,6 +35,8 @@ public:
 
     // A device that cannot be opened, to test what a print does then.
     void setFailing(bool failing) { failing_ = failing; }
+    // A device that will not take a job's own sheet; jobs on its own sheet still print.
+    void setRefusingSetup(bool refusing) { refusingSetup_ = refusing; }
 
     const QList<CanvasItem> &items() const { return items_; }
     QList<CanvasItem> texts() const;
@@ -65,6 +67,7 @@ private:
     QList<CanvasItem> items_;
     QString jobTitle_;
     bool failing_ = false;
+    bool refusingSetup_ = false;
     int jobsBegun_ = 0;
     int jobsEnded_ = 0;
 };

@@ -96,6 +96,15 @@ TEST_F(EnvelopeCommands, NoPrinterOrNoContractorPrintsNothing)
     EXPECT_EQ(prompter.messages()[0].text, "Błąd otwarcia drukarki : Koperty");
 
     prompter.clear();
+    OnePrinter noEnvelopes;
+    noEnvelopes.canvas_.setRefusingSetup(true);
+    EXPECT_FALSE(PrintContractorEnvelope(d.TKontrah, noEnvelopes, EnvelopeMarginsFile(), prompter));
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0].text, "Drukarka nie przyjmuje ustawień strony : Koperty");
+    EXPECT_EQ(prompter.messages()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(noEnvelopes.canvas_.jobsBegun(), 0);
+
+    prompter.clear();
     prompter.enqueue(Answer::Ok);
     DeleteContractor(d, prompter);
     prompter.clear();

@@ -6,9 +6,119 @@
 #include "platform/print/printer_canvas.h"
 #include "platform/print/recording_canvas.h"
 
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+// A desk printer as its driver describes it: a border it cannot print on, and perhaps no
+// paper of a custom size. Like a driver it takes what it can of a page layout and keeps
+// its own for the rest; the printer then reports the layout as not taken.
+class DeskPrintEngine final : public QPrintEngine {
+public:
+    DeskPrintEngine(const QMarginsF &borderMm, bool customPaper)
+        : border_(borderMm), customPaper_(customPaper),
+          layout_(QPageSize(QPageSize::A4), QPageLayout::Portrait, borderMm,
+                  QPageLayout::Millimeter, borderMm)
+    {
+    }
+
+    void setProperty(PrintEnginePropertyKey key, const QVariant &value) override
+    {
+        if (key != PPK_QPageLayout) {
+            properties_.insert(key, value);
+            return;
+        }
+        const QPageLayout wanted = value.value<QPageLayout>();
+        const QPageSize paper = customPaper_ || wanted.pageSize().id() != QPageSize::Custom
+                                    ? wanted.pageSize()
+                                    : layout_.pageSize();
+        QPageLayout taken(paper, wanted.orientation(), border_, QPageLayout::Millimeter, border_);
+        taken.setMargins(wanted.margins(QPageLayout::Millimeter)); // refused inside the border
+        layout_ = taken;
+    }
+    QVariant property(PrintEnginePropertyKey key) const override
+    {
+        switch (key) {
+        case PPK_QPageLayout:
+            return QVariant::fromValue(layout_);
+        case PPK_PrinterName:
+            return QStringLiteral("Biurowa");
+        case PPK_Resolution:
+            return 300;
+        default:
+            return properties_.value(key);
+        }
+    }
+    bool newPage() override { return true; }
+    bool abort() override { return false; }
+    int metric(QPaintDevice::PaintDeviceMetric metric) const override
+    {
+        const QRect paint = layout_.paintRectPixels(300);
+        switch (metric) {
+        case QPaintDevice::PdmWidth:
+            return paint.width();
+        case QPaintDevice::PdmHeight:
+            return paint.height();
+        case QPaintDevice::PdmWidthMM:
+            return qRound(layout_.paintRect(QPageLayout::Millimeter).width());
+        case QPaintDevice::PdmHeightMM:
+            return qRound(layout_.paintRect(QPageLayout::Millimeter).height());
+        case QPaintDevice::PdmDpiX:
+        case QPaintDevice::PdmDpiY:
+        case QPaintDevice::PdmPhysicalDpiX:
+        case QPaintDevice::PdmPhysicalDpiY:
+            return 300;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+    QPrinter::PrinterState printerState() const override { return QPrinter::Idle; }
+
+private:
+    QMarginsF border_;
+    bool customPaper_;
+    QPageLayout layout_;
+    QHash<int, QVariant> properties_;
+};
+
+// Counts the jobs that reached the paper.
+class CountingPaintEngine final : public QPaintEngine {
+public:
+    bool begin(QPaintDevice *) override
+    {
+        ++jobs;
+        return true;
+    }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+    int jobs = 0;
+};
+
+class DeskPrinter final : public QPrinter {
+public:
+    DeskPrinter(DeskPrintEngine &print, CountingPaintEngine &paint)
+    {
+        setEngines(&print, &paint);
+    }
+};
+
+QMarginsF marginsMm(const QPrinter &printer)
+{
+    return printer.pageLayout().margins(QPageLayout::Millimeter);
+}
+
+} // namespace
 
 TEST(PageSetupSheets, SizesFollowTheOrientation)
 {
@@ -99,4 +209,56 @@ TEST(PrinterCanvasUse, PdfHoldsTheTextOnItsPagesAndSheet)
     EXPECT_TRUE(text.contains("Druga strona"));
     EXPECT_EQ(pdfInfo(file, "Pages"), "2");
     EXPECT_EQ(pdfInfo(file, "Page size"), "791 x 612 pts"); // 279.0 × 215.9 mm
+}
+
+TEST(PrinterCanvasUse, MarginsInsideThePrintersBorderGrowToItAndTheSheetComesBack)
+{
+    DeskPrintEngine driver(QMarginsF(6, 5, 6, 5), true);
+    CountingPaintEngine paper;
+    DeskPrinter printer(driver, paper);
+    PrinterCanvas canvas(printer);
+    PageSetup envelope = PageSetup::note(PageOrientation::Landscape);
+    envelope.marginsMm = QMarginsF(2, 30, 10, 10);
+
+    ASSERT_TRUE(canvas.begin("Etykieta", envelope));
+    EXPECT_EQ(canvas.failure(), PageCanvas::Failure::None);
+    EXPECT_EQ(paper.jobs, 1);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_NEAR(printer.pageLayout().fullRect(QPageLayout::Millimeter).width(), 279.0, 0.01);
+    EXPECT_NEAR(marginsMm(printer).left(), 6, 0.01) << "grown to the border";
+    EXPECT_NEAR(marginsMm(printer).top(), 30, 0.01) << "kept";
+    EXPECT_NEAR(canvas.drawableSize().width(), 279.0 - 6 - 10, 0.01);
+    canvas.end();
+
+    // The next job without a sheet of its own, as the text engine prints, gets the printer's.
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    ASSERT_TRUE(canvas.begin("Zestawienie"));
+    EXPECT_NEAR(canvas.drawableSize().width(), 210.0 - 12, 0.01);
+    canvas.end();
+}
+
+TEST(PrinterCanvasUse, APrinterWithoutTheSheetPrintsNothing)
+{
+    DeskPrintEngine driver(QMarginsF(5, 5, 5, 5), false);
+    CountingPaintEngine paper;
+    DeskPrinter printer(driver, paper);
+    PrinterCanvas canvas(printer);
+
+    EXPECT_FALSE(canvas.begin("Etykieta", PageSetup::note(PageOrientation::Landscape)));
+    EXPECT_EQ(canvas.failure(), PageCanvas::Failure::PageSetup);
+    EXPECT_FALSE(canvas.isActive());
+    EXPECT_EQ(paper.jobs, 0) << "not on the wrong sheet";
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+
+    ASSERT_TRUE(canvas.begin("Zestawienie", PageSetup::a4(PageOrientation::Landscape)));
+    EXPECT_EQ(canvas.failure(), PageCanvas::Failure::None) << "a sheet it has is taken";
+    canvas.end();
+    EXPECT_EQ(paper.jobs, 1);
+
+    RecordingCanvas unopened;
+    unopened.setFailing(true);
+    EXPECT_FALSE(unopened.begin("Zestawienie"));
+    EXPECT_EQ(unopened.failure(), PageCanvas::Failure::Device);
 }
