@@ -31,7 +31,12 @@ bool DeleteUser(TDANE &dane)
     if (!dane.prompter().confirm(QStringLiteral("Czy skazować użytkownika ")
                                  + nameField(dane).asString() + QLatin1Char('?')))
         return false;
-    users.remove();
+    try {
+        users.remove();
+    } catch (const DbError &failure) {
+        dane.prompter().error(failure.message());
+        return false;
+    }
     return true;
 }
 

@@ -12,8 +12,9 @@ struct WorkingEnvironment;
 void NewUser(TDANE &dane);
 
 // "Kasuj użytkownika": deletes the current row after the question "Czy skazować
-// użytkownika NAZWISKO?". True when a row was deleted. The current user name stays as it
-// is even when its row goes: the run keeps working under the name it started with.
+// użytkownika NAZWISKO?". True when a row was deleted; a table that refuses the delete is
+// reported and the row stays. The current user name stays as it is even when its row goes:
+// the run keeps working under the name it started with.
 bool DeleteUser(TDANE &dane);
 
 // "Zmień użytkownika": the current row's name becomes the current user name. With no row

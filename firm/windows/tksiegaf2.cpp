@@ -58,6 +58,9 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
     row->addRow(QStringLiteral("IMIE i NAZWISKO"), name_);
 
     change_ = new QPushButton(QStringLiteral("Zmień użytkownika"), this);
+    // Enter ends the typing of a name; only a click on the button changes the user.
+    change_->setAutoDefault(false);
+    change_->setDefault(false);
     connect(change_, &QPushButton::clicked, this, &TKSIEGAF2::ZmienUzytkownikaClick);
 
     auto *layout = new QVBoxLayout(this);

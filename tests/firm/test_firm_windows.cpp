@@ -200,3 +200,25 @@ TEST_F(FirmWindows, ClosingTheUsersWindowKeepsTheUserName)
     EXPECT_EQ(d.TUSER.recordCount(), 1) << "an untouched new row is dropped";
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
+
+TEST_F(FirmWindows, EnterInTheNameBoxDoesNotChangeTheUser)
+{
+    TDANE &d = start();
+    ASSERT_EQ(AddUser(d, "Nowak Anna"), 2);
+    TKSIEGAF2 window(d);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.nameEdit()->setFocus();
+    window.nameEdit()->selectAll();
+    type(window.nameEdit(), "Nowak Anna Maria");
+    QTest::keyClick(window.nameEdit(), Qt::Key_Return);
+    QTest::keyClick(window.nameEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(window.isVisible()) << "only the button changes the user";
+    EXPECT_EQ(environment.userName, "Kowalski Jan");
+    EXPECT_EQ(d.TUSER.field("NAZWISKO").asString(), "Nowak Anna Maria") << "the typed name is kept";
+
+    window.changeUserButton()->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(environment.userName, "Nowak Anna Maria");
+}

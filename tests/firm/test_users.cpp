@@ -1,6 +1,9 @@
 #include "firm/users.h"
 #include "tests/core/data_root_fixture.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 using Users = DataRootTest;
 
 namespace {
@@ -111,4 +114,24 @@ TEST_F(Users, AnEmptyUserTableStartsWithAnEmptyName)
     TDANE &d = start();
     EXPECT_EQ(environment.userName, "");
     EXPECT_EQ(savedEntryStamp(d), "");
+}
+
+TEST_F(Users, ARefusedDeleteIsReportedAndKeepsTheRow)
+{
+    TDANE &d = start();
+    const QString file = at("2019/KSIEGA/USER.DB");
+    ASSERT_TRUE(QFileInfo::exists(file));
+    d.TUSER.close();
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    d.TUSER.open();
+    ASSERT_TRUE(d.TUSER.isReadOnly());
+
+    prompter.enqueue(Answer::Yes);
+    EXPECT_FALSE(DeleteUser(d));
+    ASSERT_EQ(prompter.messages().size(), 2);
+    EXPECT_EQ(prompter.messages()[1].icon, MessageIcon::Error);
+    EXPECT_TRUE(prompter.messages()[1].text.startsWith("Tabela jest tylko do odczytu."))
+        << prompter.messages()[1].text.toStdString();
+    EXPECT_EQ(userRows(d.TUSER), QStringList({"1 Kowalski Jan"}));
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
