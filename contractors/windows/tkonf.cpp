@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -172,8 +173,11 @@ QWidget *TKONF::editPanel()
 
     for (const QString &field : ContractorEditFields())
         binder_.bindLineEdit(edits_.value(field), field);
-    connect(edits_.value(QStringLiteral("NAZWA1")), &QLineEdit::editingFinished, this,
-            &TKONF::NAZWA1Exit);
+    // Enter in the box, and leaving it (watched in eventFilter) even when nothing was typed:
+    // a contractor written by another program may come with a full name only.
+    QLineEdit *fullName = edits_.value(QStringLiteral("NAZWA1"));
+    connect(fullName, &QLineEdit::editingFinished, this, &TKONF::NAZWA1Exit);
+    fullName->installEventFilter(this);
     return panel;
 }
 
@@ -385,6 +389,12 @@ bool TKONF::eventFilter(QObject *watched, QEvent *event)
     if (watched == edits_.value(QStringLiteral("NR")) && event->type() == QEvent::MouseButtonDblClick) {
         NRDblClick();
         return true;
+    }
+    // A context menu popping up is no leaving of the box.
+    if (watched == edits_.value(QStringLiteral("NAZWA1")) && event->type() == QEvent::FocusOut
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+        binder_.updateRecord();
+        NAZWA1Exit();
     }
     return QDialog::eventFilter(watched, event);
 }

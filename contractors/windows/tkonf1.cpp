@@ -139,9 +139,15 @@ void TKonF1::startDescription()
     }
 }
 
+// Linking and unlinking read the description table afresh; a table another program took
+// away or locked is reported, and the window shows what it has.
 void TKonF1::FormShow()
 {
-    LinkContractorNotes(dane_);
+    try {
+        LinkContractorNotes(dane_);
+    } catch (const DbError &failure) {
+        dane_.prompter().error(failure.message());
+    }
     binder_.refresh();
     showContractor();
 }
@@ -149,7 +155,11 @@ void TKonF1::FormShow()
 void TKonF1::FormHide()
 {
     binder_.updateRecord();
-    UnlinkContractorNotes(dane_, dane_.prompter());
+    try {
+        UnlinkContractorNotes(dane_, dane_.prompter());
+    } catch (const DbError &failure) {
+        dane_.prompter().error(failure.message());
+    }
 }
 
 void TKonF1::PoprzedniClick()

@@ -290,3 +290,54 @@ TEST_F(CatalogueWindow, MarginsDialogShowsWritesAndAbandons)
     window->UstawienieMarginesowClick();
     EXPECT_EQ(readEnvelopeMargins(EnvelopeMarginsFile()), (EnvelopeMargins{12.5, 30}));
 }
+
+TEST_F(CatalogueWindow, LeavingAnUntouchedFullNameFillsAnEmptyShortName)
+{
+    // The invoicing program may leave a contractor with a full name and no short name.
+    plainSql("2019/FIN/KONTRAHI.DB",
+             "INSERT INTO KONTRAHI (NR, SKROT, NAZWA1) VALUES "
+             "(1, '', 'Przedsiębiorstwo Handlowe Żuraw'), (2, 'Własny', 'Pełna nazwa')");
+    TDANE &d = open({});
+    QLineEdit *fullName = window->fieldEdit("NAZWA1");
+    QLineEdit *place = window->fieldEdit("MIEJSC");
+    QLineEdit *shortName = window->fieldEdit("SKROT");
+    fullName->setFocus();
+    EXPECT_EQ(currentText("SKROT"), "");
+    place->setFocus();
+    EXPECT_EQ(shortName->text(), "Przedsiębiorstwo Han");
+    EXPECT_TRUE(d.TKontrah.isEditing());
+
+    // The short name cleared, a pass through the full name brings it back.
+    shortName->setFocus();
+    shortName->selectAll();
+    QTest::keyClick(shortName, Qt::Key_Backspace);
+    fullName->setFocus();
+    EXPECT_EQ(currentText("SKROT"), "");
+    place->setFocus();
+    EXPECT_EQ(shortName->text(), "Przedsiębiorstwo Han");
+    window->ZapiszClick();
+    EXPECT_EQ(currentText("SKROT"), "Przedsiębiorstwo Han");
+
+    d.TKontrah.next();
+    fullName->setFocus();
+    place->setFocus();
+    EXPECT_EQ(window->fieldEdit("SKROT")->text(), "Własny") << "a short name is kept";
+    EXPECT_FALSE(d.TKontrah.isEditing());
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(CatalogueWindow, AFailingDescriptionTableIsReportedNotThrown)
+{
+    TDANE &d = open({{1, "", "A", ""}});
+    TKonF1 description(d);
+    // Another program takes the description table away while the catalogue has it open.
+    plainSql("2019/FIN/KONTRAHO.DB", "DROP TABLE KONTRAHO");
+    EXPECT_NO_THROW(description.FormShow());
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(prompter.messages()[0].text.isEmpty());
+    EXPECT_NO_THROW(description.FormHide());
+    ASSERT_EQ(prompter.messages().size(), 2);
+    EXPECT_EQ(prompter.messages()[1].icon, MessageIcon::Error);
+    EXPECT_EQ(d.TKontrah.recordCount(), 1) << "the catalogue itself goes on";
+}
