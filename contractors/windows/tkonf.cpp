@@ -75,6 +75,8 @@ TKONF::TKONF(TDANE &dane, QWidget *parent)
     resize(1000, 560);
 }
 
+TKONF::~TKONF() = default;
+
 QWidget *TKONF::gridPanel()
 {
     auto *panel = new QWidget(this);
@@ -366,8 +368,13 @@ void TKONF::OpisKontrahentaClick()
 void TKONF::AdresowanieKopertClick()
 {
     binder_.updateRecord();
-    SystemPrinters printers;
-    PrintContractorEnvelope(dane_.TKontrah, printers, EnvelopeMarginsFile(), dane_.prompter());
+    PrinterList *printers = printers_;
+    if (!printers) {
+        if (!systemPrinters_)
+            systemPrinters_ = std::make_unique<SystemPrinters>();
+        printers = systemPrinters_.get();
+    }
+    PrintContractorEnvelope(dane_.TKontrah, *printers, EnvelopeMarginsFile(), dane_.prompter());
 }
 
 void TKONF::UstawienieMarginesowClick()

@@ -6,6 +6,7 @@
 // Opened modally by the main window ("Katalog Kontrahentów") and by the entry editor's
 // catalogue button; both keep one instance for the run:
 //   TKONF catalogue(dane, this);
+//   catalogue.setPrinters(&engine.printers());  // the envelope goes to the engine's printer
 //   if (catalogue.execute()) {
 //       // dane.TKontrah stands on the contractor picked: copy NR, NAZWA1, NAZWA2, KOD,
 //       // MIEJSC, UL, NIP into the entry.
@@ -17,7 +18,10 @@
 #include <QDialog>
 #include <QHash>
 
+#include <memory>
+
 class CursorNavigator;
+class PrinterList;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -34,12 +38,17 @@ class TKONF final : public QDialog {
 
 public:
     explicit TKONF(TDANE &dane, QWidget *parent = nullptr);
+    ~TKONF() override;
 
     // Shows the catalogue until it is closed; the record being edited is saved then.
     // True ("Yes"): a contractor was picked with "Przenieś dane kontrahenta" or a double
     // click on the grid, and dane.TKontrah stands on him. False ("No"): the catalogue was
     // closed with "Zamknij" or the close box; the caller takes nothing.
     bool execute();
+
+    // The printers of the print engine: the envelope goes to the one chosen there. Without
+    // them (no engine) it goes to the system's default printer.
+    void setPrinters(PrinterList *printers) { printers_ = printers; }
 
     // Handlers.
     void FormShow();
@@ -95,4 +104,6 @@ private:
     TKonF1 *description_ = nullptr;
     TKONF5 *renumber_ = nullptr;
     TkonF4 *margins_ = nullptr;
+    PrinterList *printers_ = nullptr;
+    std::unique_ptr<PrinterList> systemPrinters_;
 };

@@ -571,6 +571,7 @@ bool TKSIEGAF::chooseContractor()
 {
     if (!catalogue_)
         catalogue_ = std::make_unique<TKONF>(dane_, this);
+    catalogue_->setPrinters(printEngine_ ? &printEngine_->printers() : nullptr);
     return catalogue_->execute();
 }
 

@@ -8,6 +8,11 @@
 #include "contractors/windows/tkonf1.h"
 #include "contractors/windows/tkonf4.h"
 #include "contractors/windows/tkonf5.h"
+#include "ledger/windows/tksiegaf.h"
+#include "platform/print/printer_list.h"
+#include "platform/print/recording_canvas.h"
+#include "platform/progress.h"
+#include "print/print_engine.h"
 #include "tests/support/screenshot.h"
 
 #include <QAction>
@@ -21,6 +26,23 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// An office printer and an envelope printer, each keeping what was printed on it.
+class OfficePrinters final : public PrinterList {
+public:
+    QStringList printerNames() const override { return {"Biurowa", "Koperty"}; }
+    QString currentPrinter() const override { return current; }
+    void selectPrinter(const QString &name) override { current = name; }
+    PageCanvas &canvas() override { return current == "Koperty" ? envelopes : office; }
+
+    QString current = "Biurowa";
+    RecordingCanvas office;
+    RecordingCanvas envelopes;
+};
+
+} // namespace
 
 class CatalogueWindow : public ContractorTest {
 protected:
@@ -340,4 +362,35 @@ TEST_F(CatalogueWindow, AFailingDescriptionTableIsReportedNotThrown)
     ASSERT_EQ(prompter.messages().size(), 2);
     EXPECT_EQ(prompter.messages()[1].icon, MessageIcon::Error);
     EXPECT_EQ(d.TKontrah.recordCount(), 1) << "the catalogue itself goes on";
+}
+
+TEST_F(CatalogueWindow, TheEnvelopeGoesToThePrinterChosenInThePrintEngine)
+{
+    startWith({{1, "", "A", "Gdańsk"}});
+    OfficePrinters printers;
+    ScriptedPrintDialogs dialogs;
+    SilentProgress progress;
+    TDRUK engine(PrintContext{environment, [] { return QStringLiteral("Test"); }, "RAZEDO 2019"},
+                 printers, dialogs, prompter, progress);
+    engine.printers().selectPrinter("Koperty"); // as the engine window's printer box does
+    TKSIEGAF main(*dane);
+    main.setPrintEngine(&engine);
+    whenModal([] {
+        TKONF *catalogue = shown<TKONF>();
+        ASSERT_NE(catalogue, nullptr);
+        catalogue->action("Adresowanie kopert")->trigger();
+        catalogue->action("Zamknij")->trigger();
+    });
+    main.KatalogKontrahentw1Click();
+    EXPECT_EQ(printers.envelopes.textLines(), (QStringList{"A pełna", "", "", "", "Gdańsk"}));
+    EXPECT_EQ(printers.envelopes.setupInForce().paperName, "Note");
+    EXPECT_EQ(printers.office.jobsBegun(), 0);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+
+    TKONF catalogue(*dane);
+    OfficePrinters other;
+    catalogue.setPrinters(&other);
+    catalogue.action("Adresowanie kopert")->trigger();
+    EXPECT_EQ(other.office.textLines().size(), 5) << "the chosen one of the list given";
+    EXPECT_EQ(other.envelopes.jobsBegun(), 0);
 }
