@@ -43,6 +43,15 @@ bool engineUsable(Prompter &prompter)
 
 } // namespace
 
+void StartDataModule(TDANE &dane, Prompter &prompter)
+{
+    try {
+        dane.DataModuleCreate();
+    } catch (const DbError &failure) {
+        prompter.error(failure.message());
+    }
+}
+
 int runMainSequence(QApplication &application)
 {
     applyPolishInterface(application);
@@ -59,7 +68,7 @@ int runMainSequence(QApplication &application)
 
     TDANE dane(environment, prompter);
     dane.setStartArguments(parseProgramArguments(environment.programArguments));
-    dane.DataModuleCreate();
+    StartDataModule(dane, prompter);
     // The application title; set as the name, not the display name, which X11 would append
     // to every window caption.
     QApplication::setApplicationName(programTitle());

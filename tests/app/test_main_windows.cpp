@@ -1,3 +1,4 @@
+#include "app/main_sequence.h"
 #include "app/tzero.h"
 #include "contractors/contractor_help.h"
 #include "core/data_module.h"
@@ -7,6 +8,7 @@
 #include "pit5/pit5_help.h"
 #include "ledger/windows/tksiegaf.h"
 #include "platform/scripted_prompter.h"
+#include "platform/sqlite_db.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/screenshot.h"
 
@@ -62,6 +64,32 @@ TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
         EXPECT_EQ(window.operatorPanel()->text(), "Żaneta Ćwik");
         EXPECT_EQ(window.hintPanel()->minimumWidth(), 300);
         saveScreenshot(window, "TKSIEGAF-szkielet");
+    }
+    qunsetenv("KSIEGA_TODAY");
+    QDir::setCurrent(previous);
+}
+
+TEST_F(MainWindows, ATableFaultAtStartIsShownAndTheStartGoesOn)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    qputenv("KSIEGA_TODAY", "2019.05.10");
+    createDataRoot({QString(), "Firma", "2019", "Operator", false});
+    Connection(dir.filePath("2019/KSIEGA/SUMA.DB"), Connection::Mode::ReadWrite)
+        .exec("DELETE FROM _indexes");
+    WorkingEnvironment environment = startEnvironment();
+    ScriptedPrompter prompter;
+    {
+        TDANE dane(environment, prompter);
+        StartDataModule(dane, prompter);
+        ASSERT_FALSE(prompter.messages().isEmpty());
+        EXPECT_EQ(prompter.messages().last().icon, MessageIcon::Error);
+        EXPECT_TRUE(prompter.messages().last().text.contains("TSUMA"));
+        EXPECT_FALSE(environment.abort);
+        EXPECT_TRUE(dane.TKSIEGA.isOpen()) << "the tables opened before the fault stay open";
+        TKSIEGAF window(dane);
+        EXPECT_EQ(window.yearPanel()->text(), "2019");
     }
     qunsetenv("KSIEGA_TODAY");
     QDir::setCurrent(previous);
