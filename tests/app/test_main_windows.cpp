@@ -43,12 +43,25 @@ TEST_F(MainWindows, SplashCountsToNinetyNine)
     saveScreenshot(splash, "Tzero");
 }
 
-TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
-{
+// A fresh folder as the current directory on 10 May 2019, as the program is started in one.
+struct StartedInNewFolder {
+    StartedInNewFolder()
+    {
+        QDir::setCurrent(dir.path());
+        qputenv("KSIEGA_TODAY", "2019.05.10");
+    }
+    ~StartedInNewFolder()
+    {
+        qunsetenv("KSIEGA_TODAY");
+        QDir::setCurrent(previous);
+    }
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    qputenv("KSIEGA_TODAY", "2019.05.10");
+};
+
+TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
+{
+    StartedInNewFolder folder;
     createDataRoot({QString(), "Firma Łąka", "2019", "Żaneta Ćwik", false});
     WorkingEnvironment environment = startEnvironment();
     ScriptedPrompter prompter;
@@ -65,18 +78,13 @@ TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
         EXPECT_EQ(window.hintPanel()->minimumWidth(), 300);
         saveScreenshot(window, "TKSIEGAF-szkielet");
     }
-    qunsetenv("KSIEGA_TODAY");
-    QDir::setCurrent(previous);
 }
 
 TEST_F(MainWindows, ATableFaultAtStartIsShownAndTheStartGoesOn)
 {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    qputenv("KSIEGA_TODAY", "2019.05.10");
+    StartedInNewFolder folder;
     createDataRoot({QString(), "Firma", "2019", "Operator", false});
-    Connection(dir.filePath("2019/KSIEGA/SUMA.DB"), Connection::Mode::ReadWrite)
+    Connection(folder.dir.filePath("2019/KSIEGA/SUMA.DB"), Connection::Mode::ReadWrite)
         .exec("DELETE FROM _indexes");
     WorkingEnvironment environment = startEnvironment();
     ScriptedPrompter prompter;
@@ -91,8 +99,6 @@ TEST_F(MainWindows, ATableFaultAtStartIsShownAndTheStartGoesOn)
         TKSIEGAF window(dane);
         EXPECT_EQ(window.yearPanel()->text(), "2019");
     }
-    qunsetenv("KSIEGA_TODAY");
-    QDir::setCurrent(previous);
 }
 
 TEST_F(MainWindows, HelpPagesLieBesideTheProgramAndSpeakPolish)
