@@ -11,6 +11,7 @@
 #include "platform/sqlite_db.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/started_in_new_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,22 +43,6 @@ TEST_F(MainWindows, SplashCountsToNinetyNine)
     EXPECT_TRUE(splash.findChild<QLabel *>() != nullptr);
     saveScreenshot(splash, "Tzero");
 }
-
-// A fresh folder as the current directory on 10 May 2019, as the program is started in one.
-struct StartedInNewFolder {
-    StartedInNewFolder()
-    {
-        QDir::setCurrent(dir.path());
-        qputenv("KSIEGA_TODAY", "2019.05.10");
-    }
-    ~StartedInNewFolder()
-    {
-        qunsetenv("KSIEGA_TODAY");
-        QDir::setCurrent(previous);
-    }
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-};
 
 TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
 {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include "tests/support/qt_printers.h"
+#include "tests/support/started_in_new_folder.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,21 +22,16 @@ class DataRootTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        qputenv("KSIEGA_TODAY", "2019.05.10");
+        ASSERT_TRUE(folder.dir.isValid());
         createDataRoot({QString(), QStringLiteral("Test"), QStringLiteral("2019"),
                         QStringLiteral("Kowalski Jan"), false});
     }
     void TearDown() override
     {
         dane.reset();
-        qunsetenv("KSIEGA_TODAY");
-        QDir::setCurrent(previous);
     }
 
-    QString at(const QString &relative) const { return dir.path() + QLatin1Char('/') + relative; }
+    QString at(const QString &relative) const { return folder.at(relative); }
 
     // Runs the start sequence as the program would on `day` ("YYYY.MM.DD").
     TDANE &start(const char *day = "2019.05.10", StartArguments arguments = {})
@@ -64,8 +60,7 @@ protected:
         connection.exec(sql);
     }
 
-    QTemporaryDir dir;
-    QString previous;
+    StartedInNewFolder folder;
     WorkingEnvironment environment;
     ScriptedPrompter prompter;
     std::unique_ptr<TDANE> dane;

@@ -16,12 +16,12 @@ TEST_F(StartSequence, OpensEveryTableOfANewDataRoot)
     TDANE &d = start();
     EXPECT_FALSE(environment.abort);
     EXPECT_TRUE(prompter.messages().isEmpty()) << messageTexts().join('\n').toStdString();
-    EXPECT_EQ(environment.dataRoot, dir.path() + '/');
+    EXPECT_EQ(environment.dataRoot, folder.dir.path() + '/');
     EXPECT_EQ(environment.workingYear, "2019");
     EXPECT_EQ(environment.workingMonth, "05");
     EXPECT_EQ(environment.years, QStringList({"2019"}));
     EXPECT_EQ(environment.userName, "Kowalski Jan");
-    const QString year = dir.path() + "/2019/";
+    const QString year = folder.dir.path() + "/2019/";
     EXPECT_EQ(environment.openedTables,
               QStringList({"FIRMA", year + "FIN/KONTRAHI", year + "KSIEGA/KSIEGA",
                            year + "KSIEGA/SUMA", year + "KSIEGA/USER", year + "KSIEGA/OPISZG"}));
@@ -49,7 +49,7 @@ TEST_F(StartSequence, MissingUserTableIsReportedAndTheUserIsNamedAsMissing)
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0].icon, MessageIcon::Information);
     EXPECT_EQ(prompter.messages()[0].text,
-              missingTableMessage("Baza Użytkowników", dir.path() + "/2019/KSIEGA/USER"));
+              missingTableMessage("Baza Użytkowników", folder.dir.path() + "/2019/KSIEGA/USER"));
 }
 
 TEST_F(StartSequence, EmptyUserTableGivesAnEmptyUserName)
@@ -81,7 +81,7 @@ TEST_F(StartSequence, MissingFirmTableLeavesTheCurrentDirectoryAsDataRoot)
     ASSERT_TRUE(deleteTable(at("FIRMA")));
     start();
     EXPECT_FALSE(environment.abort);
-    EXPECT_EQ(environment.dataRoot, dir.path() + '/');
+    EXPECT_EQ(environment.dataRoot, folder.dir.path() + '/');
     EXPECT_EQ(prompter.messages()[0].text, missingTableMessage("Brak danych o firmie", "FIRMA"));
     EXPECT_FALSE(dane->TOSOBA.isOpen());
 }

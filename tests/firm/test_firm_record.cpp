@@ -116,12 +116,12 @@ TEST_F(FirmRecord, WithoutTheFirmTableThereIsNoFirmRecord)
 
 TEST_F(FirmRecord, LogoSizeComesFromTheDataRootsBitmap)
 {
-    EXPECT_TRUE(LoadFirmLogo(dir.path() + '/').isNull());
-    EXPECT_EQ(LogoSizeLine(LoadFirmLogo(dir.path() + '/')), "Wymiar rysuknku :  0 / 0");
+    EXPECT_TRUE(LoadFirmLogo(folder.dir.path() + '/').isNull());
+    EXPECT_EQ(LogoSizeLine(LoadFirmLogo(folder.dir.path() + '/')), "Wymiar rysuknku :  0 / 0");
     QImage picture(600, 300, QImage::Format_RGB32);
     picture.fill(Qt::white);
     ASSERT_TRUE(picture.save(at("LOGO.BMP"), "BMP"));
-    EXPECT_EQ(LogoSizeLine(LoadFirmLogo(dir.path() + '/')), "Wymiar rysuknku :  600 / 300");
+    EXPECT_EQ(LogoSizeLine(LoadFirmLogo(folder.dir.path() + '/')), "Wymiar rysuknku :  600 / 300");
 }
 
 TEST(FirmFields, EveryFieldOfTheWindowExistsInItsTable)

@@ -11,6 +11,7 @@
 #include "platform/sqlite_db.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/started_in_new_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,10 +30,7 @@ class LedgerWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        qputenv("KSIEGA_TODAY", "2019.05.10");
+        ASSERT_TRUE(folder.dir.isValid());
         createDataRoot({QString(), QStringLiteral("Firma Demonstracyjna"), QStringLiteral("2019"),
                         QStringLiteral("Demo Operator"), true});
         QApplication::setApplicationName(QStringLiteral("RAZEDO 2019"));
@@ -41,15 +39,13 @@ protected:
     {
         window.reset();
         dane.reset();
-        qunsetenv("KSIEGA_TODAY");
-        QDir::setCurrent(previous);
     }
 
     // Starts the program with `months` ("'01','02'") posted and opens the ledger window.
     TKSIEGAF &open(const QString &months = QString())
     {
         if (!months.isEmpty()) {
-            Connection sums(dir.path() + QStringLiteral("/2019/KSIEGA/SUMA.DB"), Connection::Mode::ReadWrite);
+            Connection sums(folder.at(QStringLiteral("2019/KSIEGA/SUMA.DB")), Connection::Mode::ReadWrite);
             sums.exec("UPDATE SUMA SET OZN = '*' WHERE KOD IN (" + months + ")");
         }
         environment = startEnvironment();
@@ -114,8 +110,7 @@ protected:
     char name[20] = "test_ledger_windows";
     char *argv[2] = {name, nullptr};
     QApplication application{argc, argv};
-    QTemporaryDir dir;
-    QString previous;
+    StartedInNewFolder folder;
     WorkingEnvironment environment;
     ScriptedPrompter prompter;
     std::unique_ptr<TDANE> dane;
