@@ -1,6 +1,7 @@
 #include "ledger_window_bench.h"
 
 #include "bench_report.h"
+#include "bench_year.h"
 #include "core/data_module.h"
 #include "core/start_up.h"
 #include "ledger/month_view.h"
@@ -10,7 +11,6 @@
 #include "platform/scripted_prompter.h"
 #include "platform/sqlite_db.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -52,9 +52,7 @@ void benchLedgerWindow(const QString &folder, BenchReport &report)
     const QString ledgerFile = root + QStringLiteral("/2019/KSIEGA/KSIEGA.DB");
     if (!QFile::exists(ledgerFile))
         qFatal("brak roku z 100 000 zapisów: najpierw pomiar startu");
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(root);
-    qputenv("KSIEGA_TODAY", "2019.05.10");
+    const BenchFolder here(root, "2019.05.10");
     ScriptedPrompter prompter;
     WorkingEnvironment environment = startEnvironment();
     TDANE dane(environment, prompter);
@@ -105,5 +103,4 @@ void benchLedgerWindow(const QString &folder, BenchReport &report)
     if (!changed || *changed == 0)
         qFatal("przenumerowanie nic nie zmieniło");
     model.reset();
-    QDir::setCurrent(previous);
 }

@@ -1,47 +1,14 @@
 #include "posting_bench.h"
 
 #include "bench_report.h"
+#include "bench_year.h"
 #include "core/data_module.h"
-#include "core/new_data_root.h"
 #include "core/start_up.h"
 #include "ledger/month_view.h"
 #include "ledger/posting.h"
 #include "platform/scripted_prompter.h"
 #include "platform/sqlite_db.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-
-static constexpr int Entries = 100000;
-
-static QString twoDigits(int number)
-{
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
-static void fillLedger(TDANE &dane)
-{
-    QRandomGenerator random(2019);
-    Cursor &ledger = dane.TKSIEGA;
-    dane.environment().importInProgress = true;
-    ledger.disableControls();
-    ledger.beginTransaction();
-    for (int i = 0; i < Entries; ++i) {
-        const int month = 1 + i * 12 / Entries;
-        ledger.append();
-        ledger.field(QStringLiteral("LP")).setInteger(i + 1);
-        ledger.field(QStringLiteral("MC")).setAsString(twoDigits(month));
-        ledger.field(QStringLiteral("DATA")).setAsString(
-            QStringLiteral("2019.%1.%2").arg(twoDigits(month), twoDigits(1 + random.bounded(28))));
-        ledger.field(QStringLiteral("K7")).setCurrency(Money::fromUnits(random.bounded(100000000)));
-        ledger.field(QStringLiteral("K10")).setCurrency(Money::fromUnits(random.bounded(50000000)));
-        ledger.field(QStringLiteral("K13")).setCurrency(Money::fromUnits(random.bounded(5000000)));
-        ledger.post();
-    }
-    ledger.commit();
-    ledger.enableControls();
-    dane.environment().importInProgress = false;
-}
 
 // What posting June amounts to in SQL: the number before the month, the month's totals in
 // book order, and the two sums rows written in one transaction.
@@ -79,21 +46,16 @@ static void postJuneWithSql(const QString &year)
 
 void benchPosting(const QString &folder, BenchReport &report)
 {
-    const QString root = folder + QStringLiteral("/ksiegowanie");
-    QDir().mkpath(root);
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(root);
-    qputenv("KSIEGA_TODAY", "2019.07.10");
-    createDataRoot({QString(), QStringLiteral("Pomiar"), QStringLiteral("2019"),
-                    QStringLiteral("Pomiar"), false});
+    const BenchFolder here(folder + QStringLiteral("/ksiegowanie"), "2019.07.10");
+    CreateBenchDataRoot();
     ScriptedPrompter prompter;
     WorkingEnvironment environment = startEnvironment();
     TDANE dane(environment, prompter);
     dane.DataModuleCreate();
-    fillLedger(dane);
+    FillBenchLedger(dane);
     SelectWorkingMonth(dane, QStringLiteral("01"));
     for (int month = 1; month <= 5; ++month)
-        if (PostMonth(dane, twoDigits(month)) != PostingOutcome::Posted)
+        if (PostMonth(dane, BenchMonth(month)) != PostingOutcome::Posted)
             qFatal("księgowanie: miesiąc nie zaksięgowany");
 
     PostingOutcome june = PostingOutcome::NotOffered;
@@ -106,5 +68,4 @@ void benchPosting(const QString &folder, BenchReport &report)
                 [&] { UnpostMonth(dane, QStringLiteral("06")); });
     report.time(QStringLiteral("księgowanie bieżące siedmiu otwartych miesięcy"),
                 [&] { PostCurrent(dane); });
-    QDir::setCurrent(previous);
 }

@@ -1,0 +1,32 @@
+#pragma once
+// The benchmark's data: a data root made by the program itself in a folder of its own, and a
+// year of 100 000 ledger entries (about 8 300 a month) with 2 000 contractors.
+
+#include <QString>
+
+class TDANE;
+
+constexpr int BenchEntries = 100000;
+constexpr int BenchContractors = 2000;
+
+// While it lives, `root` is the current directory (where the program looks for its
+// parameter table) and today is `today` ("YYYY.MM.DD").
+class BenchFolder {
+public:
+    BenchFolder(const QString &root, const char *today);
+    ~BenchFolder();
+    BenchFolder(const BenchFolder &) = delete;
+    BenchFolder &operator=(const BenchFolder &) = delete;
+
+private:
+    QString previous_;
+};
+
+// A new data root for 2019 in the current directory, as `ksiega-cli init` makes it.
+void CreateBenchDataRoot();
+
+QString BenchMonth(int month);
+
+// The year's entries written as an import writes them: in one transaction, no views told.
+void FillBenchLedger(TDANE &dane);
+void FillBenchContractors(TDANE &dane);
