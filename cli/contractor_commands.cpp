@@ -14,6 +14,7 @@
 #include "core/table_access.h"
 #include "platform/print/printer_list.h"
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -95,6 +96,23 @@ bool goToContractor(CliSession &session, CommandContext &context, qint64 number)
     return false;
 }
 
+// Runs `action` on the contractor whose number is the first word, made current; a usage
+// error when the words do not fit the command.
+int onContractor(CommandContext &context, bool wordsFit,
+                 const std::function<int(CliSession &, qint64)> &action)
+{
+    if (!wordsFit)
+        return usageError(context, QString());
+    int code = CliSuccess;
+    const auto number = numberArgument(context, context.arguments.value(0), code);
+    if (!number)
+        return code;
+    CliSession session(context);
+    if (!goToContractor(session, context, *number))
+        return CliFailed;
+    return action(session, *number);
+}
+
 // Sets the fields in the order given and saves; a refused value cancels the change.
 int assignAndSave(CliSession &session, const Assignments &assignments, FailureWatch &watch)
 {
@@ -171,19 +189,11 @@ int list(CommandContext &context)
     return CliSuccess;
 }
 
-int show(CommandContext &context)
+// Every field of the contractor and of its description, one POLE=WARTOŚĆ a line.
+int showContractor(CommandContext &context, CliSession &session, qint64 number)
 {
-    int code = CliSuccess;
-    if (context.arguments.size() != 1)
-        return usageError(context, QString());
-    const auto number = numberArgument(context, context.arguments[0], code);
-    if (!number)
-        return code;
-    CliSession session(context);
-    if (!goToContractor(session, context, *number))
-        return CliFailed;
     Cursor &contractors = session.dane.TKontrah;
-    context.out << "NR=" << ContractorNumberText(*number) << '\n';
+    context.out << "NR=" << ContractorNumberText(number) << '\n';
     for (const QString &field : ContractorEditFields())
         context.out << field << '=' << contractors.field(field).asString() << '\n';
     if (!session.dane.TKONTRAHo.isOpen())
@@ -197,6 +207,13 @@ int show(CommandContext &context)
     }
     UnlinkContractorNotes(session.dane, context.prompter);
     return CliSuccess;
+}
+
+int show(CommandContext &context)
+{
+    return onContractor(context, context.arguments.size() == 1, [&](CliSession &session, qint64 number) {
+        return showContractor(context, session, number);
+    });
 }
 
 int note(CommandContext &context)
@@ -230,55 +247,34 @@ int note(CommandContext &context)
 
 int renumber(CommandContext &context)
 {
-    int code = CliSuccess;
-    if (context.arguments.size() != 2)
-        return usageError(context, QString());
-    const auto number = numberArgument(context, context.arguments[0], code);
-    if (!number)
-        return code;
-    CliSession session(context);
-    if (!goToContractor(session, context, *number))
-        return CliFailed;
-    return RenumberContractor(session.dane, context.prompter, context.arguments[1]) ? CliSuccess
-                                                                                   : CliFailed;
+    return onContractor(context, context.arguments.size() == 2, [&](CliSession &session, qint64) {
+        return RenumberContractor(session.dane, context.prompter, context.arguments[1]) ? CliSuccess
+                                                                                       : CliFailed;
+    });
 }
 
 int remove(CommandContext &context)
 {
-    int code = CliSuccess;
-    if (context.arguments.size() != 1)
-        return usageError(context, QString());
-    const auto number = numberArgument(context, context.arguments[0], code);
-    if (!number)
-        return code;
-    CliSession session(context);
-    if (!goToContractor(session, context, *number))
-        return CliFailed;
-    return DeleteContractor(session.dane, context.prompter) ? CliSuccess : CliFailed;
+    return onContractor(context, context.arguments.size() == 1, [&](CliSession &session, qint64) {
+        return DeleteContractor(session.dane, context.prompter) ? CliSuccess : CliFailed;
+    });
 }
 
 int envelope(CommandContext &context)
 {
-    int code = CliSuccess;
     const QStringList &words = context.arguments;
     const bool toPdf = words.size() == 3 && words[1] == QLatin1String("--pdf");
-    if (words.size() != 1 && !toPdf)
-        return usageError(context, QString());
-    const auto number = numberArgument(context, words[0], code);
-    if (!number)
-        return code;
-    CliSession session(context);
-    if (!goToContractor(session, context, *number))
-        return CliFailed;
-    std::unique_ptr<PrinterList> printers;
-    if (toPdf)
-        printers = std::make_unique<PdfFilePrinter>(words[2]);
-    else
-        printers = std::make_unique<SystemPrinters>();
-    return PrintContractorEnvelope(session.dane.TKontrah, *printers, EnvelopeMarginsFile(),
-                                   context.prompter)
-               ? CliSuccess
-               : CliFailed;
+    return onContractor(context, words.size() == 1 || toPdf, [&](CliSession &session, qint64) {
+        std::unique_ptr<PrinterList> printers;
+        if (toPdf)
+            printers = std::make_unique<PdfFilePrinter>(words[2]);
+        else
+            printers = std::make_unique<SystemPrinters>();
+        return PrintContractorEnvelope(session.dane.TKontrah, *printers, EnvelopeMarginsFile(),
+                                       context.prompter)
+                   ? CliSuccess
+                   : CliFailed;
+    });
 }
 
 int margins(CommandContext &context)
