@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 WERROR ?= 0
 PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libsqlite3-dev \
             imagemagick \
-            libgtest-dev sqlite3 poppler-utils xvfb xauth
+            libgtest-dev sqlite3 poppler-utils xvfb xauth ccache
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI := $(abspath $(BUILD_DIR))/cli/ksiega-cli
 APP := $(abspath $(BUILD_DIR))/app/ksiega
@@ -23,7 +23,8 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DKSIEGA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) >/dev/null
+	  -DKSIEGA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
+	  $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
