@@ -4,9 +4,12 @@
 #include "core/table_access.h"
 #include "ledger/ledger_view.h"
 #include "ledger/month_view.h"
+#include "ledger/table_guards.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 #include "platform/scoped_value.h"
+
+#include <QScopeGuard>
 
 namespace {
 
@@ -47,6 +50,48 @@ void recomputeLastPostedMonth(WorkingEnvironment &environment)
     for (int month = 1; month <= 12; ++month)
         if (environment.monthPosted[month])
             environment.lastPostedMonth = month;
+}
+
+// The walk of renumbering over the whole year in date order, in one transaction; nothing
+// when a write failed, after "Błąd zapisu", with every number as it was.
+std::optional<int> numberOpenEntries(TDANE &dane, Progress &progress)
+{
+    Cursor &ledger = dane.TKSIEGA;
+    Prompter &prompter = dane.prompter();
+    WorkingEnvironment &environment = dane.environment();
+    recomputeLastPostedMonth(environment);
+    qint64 number = lastPostedNumber(dane);
+    ledger.setIndexName(DateOrder);
+    progress.start(QStringLiteral("Przenumerowanie zapisów"), ledger.recordCount());
+    const auto stopProgress = qScopeGuard([&progress] { progress.stop(); });
+    // A new number is no change of what an import wrote: the imported-entry question would
+    // otherwise stop the walk at every imported entry.
+    const ScopedValue<bool> quiet(environment.importInProgress, true);
+    TableTransaction transaction(ledger);
+    int changed = 0;
+    try {
+        // Handles looked up once: the walk visits every entry of the year.
+        const Field month = ledger.field(Month);
+        Field entryNumber = ledger.field(Number);
+        for (ledger.first(); !ledger.eof(); ledger.next()) {
+            progress.step();
+            if (dane.monthIsPosted(month.asString()))
+                continue;
+            ++number;
+            if (entryNumber.asInteger() == number && !entryNumber.isNull())
+                continue;
+            ledger.edit();
+            entryNumber.setInteger(number);
+            if (!SaveTable(ledger, prompter)) // "Błąd zapisu" when it fails
+                return std::nullopt;
+            ++changed;
+        }
+        transaction.commit();
+    } catch (const DbError &) {
+        prompter.error(QStringLiteral("Błąd zapisu"));
+        return std::nullopt;
+    }
+    return changed;
 }
 
 } // namespace
@@ -115,56 +160,17 @@ std::optional<int> Renumber(TDANE &dane, Progress &progress)
         return std::nullopt;
     WorkingEnvironment &environment = dane.environment();
     const Cursor::Bookmark place = ledger.bookmark();
-    ledger.disableControls();
-    std::optional<int> changed = 0;
+    const FrozenView frozen(ledger);
     try {
         ledger.setIndexName(BookOrder);
         ledger.setFiltered(false);
-        if (!ledger.isEmpty()) {
-            recomputeLastPostedMonth(environment);
-            qint64 number = lastPostedNumber(dane);
-            ledger.setIndexName(DateOrder);
-            progress.start(QStringLiteral("Przenumerowanie zapisów"), ledger.recordCount());
-            // A new number is no change of what an import wrote: the imported-entry question
-            // would otherwise stop the walk at every imported entry.
-            ScopedValue<bool> quiet(environment.importInProgress, true);
-            ledger.beginTransaction();
-            bool written = true;
-            try {
-                // Handles looked up once: the walk visits every entry of the year.
-                const Field month = ledger.field(Month);
-                Field entryNumber = ledger.field(Number);
-                for (ledger.first(); written && !ledger.eof(); ledger.next()) {
-                    progress.step();
-                    if (dane.monthIsPosted(month.asString()))
-                        continue;
-                    ++number;
-                    if (entryNumber.asInteger() == number && !entryNumber.isNull())
-                        continue;
-                    ledger.edit();
-                    entryNumber.setInteger(number);
-                    written = SaveTable(ledger, prompter); // "Błąd zapisu" when it fails
-                    *changed += written ? 1 : 0;
-                }
-                if (written)
-                    ledger.commit();
-            } catch (const DbError &) {
-                prompter.error(QStringLiteral("Błąd zapisu"));
-                written = false;
-            }
-            if (!written) {
-                ledger.rollback();
-                changed.reset();
-            }
-            progress.stop();
-        }
+        const std::optional<int> changed = ledger.isEmpty() ? 0 : numberOpenEntries(dane, progress);
         ledger.setIndexName(BookOrder);
         SelectWorkingMonth(dane, environment.workingMonth);
         ledger.gotoBookmark(place);
+        return changed;
     } catch (const DbError &failure) {
         prompter.error(failure.message());
-        changed.reset();
+        return std::nullopt;
     }
-    ledger.enableControls();
-    return changed;
 }

@@ -46,6 +46,42 @@ QString existingTableFile(const QString &path)
     return file;
 }
 
+enum class Move { KeepExisting, ReplaceExisting };
+
+// The last step of a rename or a replace, on a source locked exclusively. SQLite rolls back
+// an interrupted write while the journal still sits beside the file it belongs to; a journal
+// carried over to another name would be applied to whatever table takes that name later.
+// The rows' table takes the name that goes with the new file name. A replacement overwrites
+// the destination in one atomic step; a rename never overwrites.
+void moveSettledTable(const QString &source, const QString &destination, Move move)
+{
+    settleJournal(source);
+    {
+        Connection connection(source, Connection::Mode::ReadWrite);
+        const QString table = findInnerTable(connection, innerTableName(source));
+        const QString newName = innerTableName(destination);
+        if (table.compare(newName, Qt::CaseSensitive) != 0)
+            connection.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                                .arg(quoteIdentifier(table), quoteIdentifier(newName)));
+    }
+    if (move == Move::ReplaceExisting) {
+        if (std::rename(QFile::encodeName(source).constData(),
+                        QFile::encodeName(destination).constData())
+            != 0)
+            throw DbError(QStringLiteral("Nie można zastąpić tabeli.\rBaza : ") + destination);
+    } else if (!QFile::rename(source, destination)) {
+        throw DbError(QStringLiteral("Nie można zmienić nazwy tabeli.\rBaza : ") + source);
+    }
+    QFile::remove(TableLock::lockPathFor(source));
+    // The rename itself must survive a power cut, not only the file's contents.
+    const int directory = ::open(QFile::encodeName(QFileInfo(destination).path()).constData(),
+                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
+    }
+}
+
 } // namespace
 
 QString tableFilePath(const QString &path)
@@ -149,49 +185,18 @@ void renameTable(const QString &from, const QString &to)
     if (QFileInfo::exists(tableFilePath(target)))
         throw DbError(QStringLiteral("Tabela już istnieje.\rBaza : ") + tableFilePath(target));
     const TableLock lock = lockExclusively(source);
-    settleJournal(source);
-    {
-        Connection connection(source, Connection::Mode::ReadWrite);
-        const QString table = findInnerTable(connection, innerTableName(source));
-        const QString newName = innerTableName(target);
-        if (table.compare(newName, Qt::CaseSensitive) != 0)
-            connection.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
-                                .arg(quoteIdentifier(table), quoteIdentifier(newName)));
-    }
-    if (!QFile::rename(source, target))
-        throw DbError(QStringLiteral("Nie można zmienić nazwy tabeli.\rBaza : ") + source);
-    QFile::remove(TableLock::lockPathFor(source));
+    moveSettledTable(source, target, Move::KeepExisting);
 }
 
 void replaceTable(const QString &target, const QString &replacement)
 {
     const QString source = existingTableFile(replacement);
-    QString destination = tableFilePath(target);
+    const QString destination = tableFilePath(target);
     const TableLock sourceLock = lockExclusively(source);
     std::optional<TableLock> destinationLock;
     if (QFileInfo::exists(destination)) {
         destinationLock = lockExclusively(destination);
         settleJournal(destination);
     }
-    settleJournal(source);
-    {
-        Connection connection(source, Connection::Mode::ReadWrite);
-        const QString table = findInnerTable(connection, innerTableName(source));
-        const QString newName = innerTableName(destination);
-        if (table.compare(newName, Qt::CaseSensitive) != 0)
-            connection.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
-                                .arg(quoteIdentifier(table), quoteIdentifier(newName)));
-    }
-    if (std::rename(QFile::encodeName(source).constData(),
-                    QFile::encodeName(destination).constData())
-        != 0)
-        throw DbError(QStringLiteral("Nie można zastąpić tabeli.\rBaza : ") + destination);
-    QFile::remove(TableLock::lockPathFor(source));
-    // The rename itself must survive a power cut, not only the file's contents.
-    const int directory = ::open(QFile::encodeName(QFileInfo(destination).path()).constData(),
-                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0) {
-        ::fsync(directory);
-        ::close(directory);
-    }
+    moveSettledTable(source, destination, Move::ReplaceExisting);
 }

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <sqlite3.h>
+
 using TableAccess = DataRootTest;
 
 TEST_F(TableAccess, StructureFileLinesAreExact)
@@ -115,7 +117,18 @@ TEST_F(TableAccess, OpenedTableListStopsAtFifty)
     EXPECT_TRUE(prompter.messages().isEmpty()) << "without a display name nothing is shown";
 }
 
-TEST(DatabaseEngine, OpensADatabase)
+// The start of the program tells the user the installation is broken when this check fails,
+// so it has to fail for an engine that cannot open a database: here one that may not take
+// any memory.
+TEST(DatabaseEngine, CheckFailsWhenTheEngineCannotOpenADatabase)
 {
-    EXPECT_TRUE(CheckDatabaseEngine());
+    ASSERT_TRUE(CheckDatabaseEngine());
+    const sqlite3_int64 softLimit = sqlite3_soft_heap_limit64(-1);
+    const sqlite3_int64 hardLimit = sqlite3_hard_heap_limit64(-1);
+    sqlite3_hard_heap_limit64(1);
+    const bool starvedEngineUsable = CheckDatabaseEngine();
+    sqlite3_hard_heap_limit64(hardLimit);
+    sqlite3_soft_heap_limit64(softLimit);
+    EXPECT_FALSE(starvedEngineUsable);
+    EXPECT_TRUE(CheckDatabaseEngine()) << "the engine works again once it may take memory";
 }

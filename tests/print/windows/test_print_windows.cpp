@@ -1,7 +1,7 @@
 // The engine's windows: the engine window bound to the engine's fields, its printing of the
 // buffer, the progress window and the title prompt.
 
-#include "print_fixture.h"
+#include "tests/print/print_fixture.h"
 
 #include "print/windows/print_engine_window.h"
 #include "print/windows/tdruktyt.h"

@@ -1,7 +1,7 @@
 // The entry editor's catalogue button opens the catalogue; a contractor picked there fills
 // the entry's contractor boxes.
 
-#include "contractor_fixture.h"
+#include "tests/contractors/contractor_fixture.h"
 
 #include "contractors/contractor_catalogue.h"
 #include "contractors/windows/tkonf.h"

@@ -1,4 +1,4 @@
-#include "contractor_fixture.h"
+#include "tests/contractors/contractor_fixture.h"
 
 #include "contractors/contractor_catalogue.h"
 #include "contractors/contractor_envelope.h"
