@@ -15,16 +15,15 @@ QString cliVersionLine()
 
 QString cliUsage(const CommandRegistry &commands)
 {
-    QString usage = QStringLiteral(
-        "Użycie: ksiega-cli [--dr KATALOG] [--rok RRRR] [--miesiac MM] [--operator NAZWA]\n"
-        "                   [--answers y,n,ok,...] [--version] POLECENIE [ARGUMENTY...]\n"
-        "Zamiast --dr i --rok można podać dr=KATALOG (\"_\" oznacza spację) oraz rok RRRR.\n");
-    if (commands.commands().isEmpty())
+    QString usage = QStringLiteral("Użycie: ksiega-cli [OPCJE] POLECENIE [ARGUMENTY...]\nOpcje:\n")
+                    + globalOptionList().help()
+                    + QStringLiteral("Zamiast --dr i --rok można podać dr=KATALOG (\"_\" oznacza "
+                                     "spację) oraz rok RRRR.\n");
+    if (commands.commands().empty())
         return usage + QStringLiteral("Brak dostępnych poleceń.\n");
-    usage += QStringLiteral("Polecenia:\n");
-    for (auto it = commands.commands().cbegin(); it != commands.commands().cend(); ++it)
-        usage += QStringLiteral("  %1  %2\n").arg(it.key(), -16).arg(it.value().summary);
-    return usage;
+    return usage + QStringLiteral("Opis polecenia i jego opcji: ksiega-cli POLECENIE --help\n"
+                                  "Polecenia:\n")
+           + commandList(commands, false);
 }
 
 static int usageError(QTextStream &err, const QString &message, const CommandRegistry &commands)
@@ -67,7 +66,7 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err,
     // A failure nobody caught still ends as a message and a failure code, not as an abort
     // with no word on what went wrong.
     try {
-        const int code = command->run(context);
+        const int code = runCommand(*command, name, context);
         out.flush();
         return code;
     } catch (const std::exception &failure) {

@@ -1,17 +1,27 @@
 #pragma once
 // The commands ksiega-cli knows. Each subsystem adds its own commands to a registry that
 // is built for the run and handed to the dispatcher, so tests can run the dispatcher over
-// commands of their own.
+// commands of their own. A command declares the words it takes and its options where it is
+// added; the dispatcher reads the options, answers --help and hands the command the rest:
+//
+//   registry.add(QStringLiteral("summary"), QStringLiteral("zestawienie zbiorcze"), summary)
+//       .flag(QStringLiteral("narastajaco"), QStringLiteral("sumy narastająco"))
+//       .value(QStringLiteral("plik"), QStringLiteral("PLIK"), QStringLiteral("plik wydruku"));
+//
+// A group ("contractor") holds commands named by the word after its own name.
 
+#include "cli/command_options.h"
 #include "cli/global_options.h"
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 #include <functional>
+#include <map>
+#include <memory>
 
+class CommandRegistry;
 class Progress;
 class Prompter;
 
@@ -25,26 +35,55 @@ enum CliExitCode : int {
 // prints them on the error stream; only the command's own report goes to out.
 struct CommandContext {
     const GlobalOptions &options;
-    QStringList arguments; // the words after the command's name
+    QStringList arguments; // the words after the command's name, its options taken out
     QTextStream &out;
     QTextStream &err;
     Prompter &prompter;
     Progress &progress;
+    ParsedOptions given = {}; // the command's own options
+    QString name = {};        // "contractor edit", for its messages
+    QString usage = {};       // how the command is called, for its usage errors
+
+    bool hasOption(const QString &option) const { return given.isSet(option); }
+    std::optional<QString> option(const QString &option) const { return given.value(option); }
 };
 
 using CommandFunction = std::function<int(CommandContext &)>;
 
 struct CommandEntry {
-    QString summary; // one Polish line for the usage text
-    CommandFunction run;
+    QString summary;     // one Polish line for the usage text
+    QString words;       // what the command takes besides its options: "NR POLE=WARTOŚĆ ..."
+    CommandOptions options;
+    CommandFunction run; // empty for a group
+    std::shared_ptr<CommandRegistry> subcommands;
+
+    CommandEntry &takes(const QString &what);
+    CommandEntry &flag(const QString &option, const QString &help);
+    CommandEntry &value(const QString &option, const QString &valueName, const QString &help);
+    CommandEntry &required();
 };
 
 class CommandRegistry {
 public:
-    void add(const QString &name, const QString &summary, CommandFunction run);
+    CommandEntry &add(const QString &name, const QString &summary, CommandFunction run);
+    CommandEntry &add(const QString &name, CommandEntry command);
+    // A group of commands, added to the returned registry.
+    CommandRegistry &addGroup(const QString &name, const QString &summary);
     const CommandEntry *find(const QString &name) const;
-    const QMap<QString, CommandEntry> &commands() const { return commands_; }
+    const std::map<QString, CommandEntry> &commands() const { return commands_; }
 
 private:
-    QMap<QString, CommandEntry> commands_;
+    std::map<QString, CommandEntry> commands_;
 };
+
+// The commands, one a line: the name (with its words and options for `withWords`) and the
+// summary; a group's summary names its commands.
+QString commandList(const CommandRegistry &commands, bool withWords);
+
+// Runs `command`, called `name` ("contractor edit"), over context.arguments: its options
+// read, or its help printed for --help, or the subcommand a group's next word names.
+int runCommand(const CommandEntry &command, const QString &name, CommandContext &context);
+
+// Prints the message, when there is one, and how the command is called; returns
+// CliUsageError.
+int usageError(CommandContext &context, const QString &message = QString());

@@ -2,6 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/command_registry.h"
+#include "cli/field_assignments.h"
 #include "contractors/contractor_catalogue.h"
 #include "contractors/contractor_envelope.h"
 #include "contractors/contractor_notes.h"
@@ -19,42 +20,21 @@
 
 namespace {
 
-const QString Usage = QStringLiteral(
-    "Użycie: ksiega-cli contractor add POLE=WARTOŚĆ ... | edit NR POLE=WARTOŚĆ ... | "
-    "list [--po NR|NIP|SKROT|MIEJSC] | show NR | note NR POLE=WARTOŚĆ ... | "
-    "renumber NR NOWY | delete NR | envelope NR [--pdf PLIK] | margins [GÓRNY LEWY]");
-
-int usageError(CommandContext &context, const QString &message)
+// The fields `fields` of a contractor or its description; the number is the catalogue's.
+std::optional<QList<FieldAssignment>> contractorAssignments(const QStringList &words,
+                                                            const QStringList &fields,
+                                                            QString &error)
 {
-    if (!message.isEmpty())
-        context.err << message << '\n';
-    context.err << Usage << '\n';
-    return CliUsageError;
-}
-
-using Assignments = QList<QPair<QString, QString>>;
-
-// POLE=WARTOŚĆ words as (field as the table names it, value); an error text for a word that
-// is not one or names a field outside `allowed`.
-std::optional<QString> parseAssignments(const QStringList &words, const QStringList &allowed,
-                                        Assignments &assignments)
-{
-    for (const QString &word : words) {
-        const qsizetype equals = word.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            return QStringLiteral("Oczekiwano POLE=WARTOŚĆ: %1").arg(word);
-        const QString name = word.left(equals);
-        if (name.compare(QLatin1String("NR"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("Numer nadaje katalog; zmiana numeru: contractor renumber NR NOWY");
-        const auto field = std::find_if(allowed.cbegin(), allowed.cend(), [&](const QString &known) {
-            return known.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (field == allowed.cend())
-            return QStringLiteral("Nieznane pole: %1 (dozwolone: %2)")
-                .arg(name, allowed.join(QLatin1Char(' ')));
-        assignments.append({*field, word.mid(equals + 1)});
-    }
-    return std::nullopt;
+    const FieldLookup among = fieldAmong(fields);
+    return parseAssignments(
+        words,
+        [&among](const QString &name, QString &refusal) -> std::optional<QString> {
+            if (name.compare(QLatin1String("NR"), Qt::CaseInsensitive) != 0)
+                return among(name, refusal);
+            refusal = QStringLiteral("Numer nadaje katalog; zmiana numeru: contractor renumber NR NOWY");
+            return std::nullopt;
+        },
+        error);
 }
 
 // The number a command names, or nothing after reporting a usage error.
@@ -64,24 +44,6 @@ std::optional<qint64> numberArgument(CommandContext &context, const QString &wor
     if (!number)
         code = usageError(context, QStringLiteral("Numer kontrahenta to od 1 do 5 cyfr: %1").arg(word));
     return number;
-}
-
-// "NR POLE=WARTOŚĆ ...": the number and at least one assignment of the `allowed` fields, or
-// nothing after reporting a usage error.
-std::optional<std::pair<qint64, Assignments>> numberedAssignments(CommandContext &context,
-                                                                   const QStringList &allowed,
-                                                                   int &code)
-{
-    const auto number = numberArgument(context, context.arguments.value(0), code);
-    if (!number)
-        return std::nullopt;
-    Assignments assignments;
-    const auto error = parseAssignments(context.arguments.mid(1), allowed, assignments);
-    if (error || assignments.isEmpty()) {
-        code = usageError(context, error.value_or(QString()));
-        return std::nullopt;
-    }
-    return std::pair{*number, assignments};
 }
 
 // The contractor of that number made current; reported when there is none.
@@ -97,12 +59,13 @@ bool goToContractor(CliSession &session, CommandContext &context, qint64 number)
 }
 
 // Runs `action` on the contractor whose number is the first word, made current; a usage
-// error when the words do not fit the command.
+// error, with `whyNot` when there is one, when the words do not fit the command.
 int onContractor(CommandContext &context, bool wordsFit,
-                 const std::function<int(CliSession &, qint64)> &action)
+                 const std::function<int(CliSession &, qint64)> &action,
+                 const QString &whyNot = QString())
 {
     if (!wordsFit)
-        return usageError(context, QString());
+        return usageError(context, whyNot);
     int code = CliSuccess;
     const auto number = numberArgument(context, context.arguments.value(0), code);
     if (!number)
@@ -114,7 +77,8 @@ int onContractor(CommandContext &context, bool wordsFit,
 }
 
 // Sets the fields in the order given and saves; a refused value cancels the change.
-int assignAndSave(CliSession &session, const Assignments &assignments, FailureWatch &watch)
+int assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments,
+                  FailureWatch &watch)
 {
     Cursor &contractors = session.dane.TKontrah;
     try {
@@ -130,9 +94,10 @@ int assignAndSave(CliSession &session, const Assignments &assignments, FailureWa
 
 int add(CommandContext &context)
 {
-    Assignments assignments;
-    if (const auto error = parseAssignments(context.arguments, ContractorEditFields(), assignments))
-        return usageError(context, *error);
+    QString error;
+    const auto assignments = contractorAssignments(context.arguments, ContractorEditFields(), error);
+    if (!assignments)
+        return usageError(context, error);
     CliSession session(context);
     if (!session.started() || !session.dane.TKontrah.isOpen())
         return CliFailed;
@@ -141,38 +106,34 @@ int add(CommandContext &context)
     if (!number)
         return CliFailed;
     context.out << ContractorNumberText(*number) << '\n';
-    return assignAndSave(session, assignments, watch);
+    return assignAndSave(session, *assignments, watch);
 }
 
 int edit(CommandContext &context)
 {
-    int code = CliSuccess;
-    const auto command = numberedAssignments(context, ContractorEditFields(), code);
-    if (!command)
-        return code;
-    const auto &[number, assignments] = *command;
-    CliSession session(context);
-    if (!goToContractor(session, context, number))
-        return CliFailed;
-    FailureWatch watch(context.prompter);
-    return assignAndSave(session, assignments, watch);
+    QString error;
+    const auto assignments = contractorAssignments(context.arguments.mid(1), ContractorEditFields(), error);
+    const bool wordsFit = assignments && !assignments->isEmpty();
+    return onContractor(
+        context, wordsFit,
+        [&](CliSession &session, qint64) {
+            FailureWatch watch(context.prompter);
+            return assignAndSave(session, *assignments, watch);
+        },
+        error);
 }
 
 int list(CommandContext &context)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     ContractorColumn column = ContractorColumn::Number;
-    const QStringList &words = context.arguments;
-    if (!words.isEmpty()) {
+    if (const std::optional<QString> order = context.option(QStringLiteral("po"))) {
         static const QStringList orders = {QStringLiteral("NR"), QStringLiteral("NIP"),
                                            QStringLiteral("SKROT"), QStringLiteral("MIEJSC")};
-        QString order;
-        if (words.size() == 2 && words[0] == QLatin1String("--po"))
-            order = words[1];
-        else if (words.size() == 1 && words[0].startsWith(QLatin1String("--po=")))
-            order = words[0].mid(5);
-        const qsizetype at = orders.indexOf(order.toUpper());
+        const qsizetype at = orders.indexOf(order->toUpper());
         if (at < 0)
-            return usageError(context, QString());
+            return usageError(context, QStringLiteral("Nieznany porządek: %1").arg(*order));
         column = *ContractorColumnAt(int(at) + 1);
     }
     CliSession session(context);
@@ -216,16 +177,9 @@ int show(CommandContext &context)
     });
 }
 
-int note(CommandContext &context)
+// The contractor's description, linked to it as the window links it.
+int writeNote(CommandContext &context, CliSession &session, const QList<FieldAssignment> &assignments)
 {
-    int code = CliSuccess;
-    const auto command = numberedAssignments(context, ContractorNoteFields(), code);
-    if (!command)
-        return code;
-    const auto &[number, assignments] = *command;
-    CliSession session(context);
-    if (!goToContractor(session, context, number))
-        return CliFailed;
     if (!session.dane.TKONTRAHo.isOpen()) {
         context.prompter.error(QStringLiteral("Brak bazy opisów kontrahentów."));
         return CliFailed;
@@ -235,14 +189,24 @@ int note(CommandContext &context)
     Cursor &notes = session.dane.TKONTRAHo;
     try {
         EnsureEditing(notes);
-        for (const auto &[field, value] : assignments)
-            notes.field(field).setAsString(value);
+        applyAssignments(notes, assignments);
     } catch (const DbError &failure) {
         notes.cancel();
         watch.error(failure.message());
     }
     UnlinkContractorNotes(session.dane, watch);
     return watch.failed() ? CliFailed : CliSuccess;
+}
+
+int note(CommandContext &context)
+{
+    QString error;
+    const auto assignments = contractorAssignments(context.arguments.mid(1), ContractorNoteFields(), error);
+    const bool wordsFit = assignments && !assignments->isEmpty();
+    return onContractor(
+        context, wordsFit,
+        [&](CliSession &session, qint64) { return writeNote(context, session, *assignments); },
+        error);
 }
 
 int renumber(CommandContext &context)
@@ -253,7 +217,7 @@ int renumber(CommandContext &context)
     });
 }
 
-int remove(CommandContext &context)
+int deleteOne(CommandContext &context)
 {
     return onContractor(context, context.arguments.size() == 1, [&](CliSession &session, qint64) {
         return DeleteContractor(session.dane, context.prompter) ? CliSuccess : CliFailed;
@@ -262,12 +226,11 @@ int remove(CommandContext &context)
 
 int envelope(CommandContext &context)
 {
-    const QStringList &words = context.arguments;
-    const bool toPdf = words.size() == 3 && words[1] == QLatin1String("--pdf");
-    return onContractor(context, words.size() == 1 || toPdf, [&](CliSession &session, qint64) {
+    const std::optional<QString> pdf = context.option(QStringLiteral("pdf"));
+    return onContractor(context, context.arguments.size() == 1, [&](CliSession &session, qint64) {
         std::unique_ptr<PrinterList> printers;
-        if (toPdf)
-            printers = std::make_unique<PdfFilePrinter>(words[2]);
+        if (pdf)
+            printers = std::make_unique<PdfFilePrinter>(*pdf);
         else
             printers = std::make_unique<SystemPrinters>();
         return PrintContractorEnvelope(session.dane.TKontrah, *printers, EnvelopeMarginsFile(),
@@ -286,7 +249,7 @@ int margins(CommandContext &context)
                    ? CliSuccess
                    : CliFailed;
     if (!context.arguments.isEmpty())
-        return usageError(context, QString());
+        return usageError(context);
     const std::optional<EnvelopeMargins> read = readEnvelopeMargins(path);
     if (!read) {
         context.prompter.inform(QStringLiteral("Brak marginesów koperty (plik Margines.dan)."));
@@ -297,28 +260,36 @@ int margins(CommandContext &context)
     return CliSuccess;
 }
 
-int contractor(CommandContext &context)
-{
-    static const QMap<QString, CommandFunction> subcommands = {
-        {QStringLiteral("add"), add},           {QStringLiteral("edit"), edit},
-        {QStringLiteral("list"), list},         {QStringLiteral("show"), show},
-        {QStringLiteral("note"), note},         {QStringLiteral("renumber"), renumber},
-        {QStringLiteral("delete"), remove},     {QStringLiteral("envelope"), envelope},
-        {QStringLiteral("margins"), margins}};
-    if (context.arguments.isEmpty() || !subcommands.contains(context.arguments.first()))
-        return usageError(context, QString());
-    const CommandFunction run = subcommands.value(context.arguments.first());
-    CommandContext rest{context.options, context.arguments.mid(1), context.out, context.err,
-                        context.prompter, context.progress};
-    return run(rest);
-}
-
 } // namespace
 
 void addContractorCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("contractor"),
-                 QStringLiteral("katalog kontrahentów: add | edit | list | show | note | "
-                                "renumber | delete | envelope | margins"),
-                 contractor);
+    CommandRegistry &catalogue =
+        registry.addGroup(QStringLiteral("contractor"), QStringLiteral("katalog kontrahentów"));
+    catalogue
+        .add(QStringLiteral("add"),
+             QStringLiteral("kontrahent z następnym numerem (wypisuje go); pola w podanej kolejności"),
+             add)
+        .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
+    catalogue.add(QStringLiteral("edit"), QStringLiteral("zmienia pola kontrahenta"), edit)
+        .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
+    catalogue.add(QStringLiteral("list"), QStringLiteral("kontrahenci: numer, NIP, skrót, miejscowość"), list)
+        .value(QStringLiteral("po"), QStringLiteral("NR|NIP|SKROT|MIEJSC"),
+               QStringLiteral("porządek listy (domyślnie NR)"));
+    catalogue.add(QStringLiteral("show"), QStringLiteral("wszystkie pola kontrahenta i jego opisu"), show)
+        .takes(QStringLiteral("NR"));
+    catalogue.add(QStringLiteral("note"), QStringLiteral("zmienia pola opisu kontrahenta"), note)
+        .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
+    catalogue.add(QStringLiteral("renumber"), QStringLiteral("nadaje kontrahentowi nowy numer"), renumber)
+        .takes(QStringLiteral("NR NOWY"));
+    catalogue.add(QStringLiteral("delete"), QStringLiteral("usuwa kontrahenta po pytaniu „Usuń rekord”"),
+                  deleteOne)
+        .takes(QStringLiteral("NR"));
+    catalogue.add(QStringLiteral("envelope"), QStringLiteral("koperta kontrahenta"), envelope)
+        .takes(QStringLiteral("NR"))
+        .value(QStringLiteral("pdf"), QStringLiteral("PLIK"),
+               QStringLiteral("koperta do pliku PDF zamiast na drukarkę"));
+    catalogue.add(QStringLiteral("margins"), QStringLiteral("pokazuje lub ustawia marginesy koperty (mm)"),
+                  margins)
+        .takes(QStringLiteral("[GÓRNY LEWY]"));
 }

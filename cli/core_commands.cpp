@@ -11,44 +11,21 @@
 
 namespace {
 
-QString optionValue(const QStringList &arguments, const QString &name, int &at)
-{
-    if (arguments[at].startsWith(name + QLatin1Char('=')))
-        return arguments[at].mid(name.size() + 1);
-    if (at + 1 < arguments.size())
-        return arguments[++at];
-    return QString();
-}
-
 int init(CommandContext &context)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     NewDataRoot request;
     request.dataRoot = context.options.start.dataRoot.value_or(QString());
-    request.year = context.options.start.year.value_or(today().toString(QStringLiteral("yyyy")));
-    request.firmName = QStringLiteral("Moja Firma");
-    request.operatorName = context.options.operatorName.value_or(QStringLiteral("Administrator"));
-    const QStringList &arguments = context.arguments;
-    for (int at = 0; at < arguments.size(); ++at) {
-        const QString &word = arguments[at];
-        if (word == QLatin1String("--demo")) {
-            request.demo = true;
-        } else if (word.startsWith(QLatin1String("--firma"))) {
-            request.firmName = optionValue(arguments, QStringLiteral("--firma"), at);
-        } else if (word.startsWith(QLatin1String("--rok"))) {
-            request.year = optionValue(arguments, QStringLiteral("--rok"), at);
-        } else if (word.startsWith(QLatin1String("--operator"))) {
-            request.operatorName = optionValue(arguments, QStringLiteral("--operator"), at);
-        } else {
-            context.err << QStringLiteral("ksiega-cli init: nieznana opcja %1\n").arg(word);
-            return CliUsageError;
-        }
-    }
+    request.year = context.option(QStringLiteral("rok")).value_or(
+        context.options.start.year.value_or(today().toString(QStringLiteral("yyyy"))));
+    request.firmName = context.option(QStringLiteral("firma")).value_or(QStringLiteral("Moja Firma"));
+    request.operatorName = context.option(QStringLiteral("operator"))
+                               .value_or(context.options.operatorName.value_or(QStringLiteral("Administrator")));
+    request.demo = context.hasOption(QStringLiteral("demo"));
     static const QRegularExpression fourDigits(QStringLiteral("^[12]\\d{3}$"));
-    if (!fourDigits.match(request.year).hasMatch()) {
-        context.err << QStringLiteral("ksiega-cli init: rok musi mieć cztery cyfry: %1\n")
-                           .arg(request.year);
-        return CliUsageError;
-    }
+    if (!fourDigits.match(request.year).hasMatch())
+        return usageError(context, QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
     createDataRoot(request);
     context.out << QStringLiteral("Założono dane firmy \"%1\" na rok %2.\n")
                        .arg(request.firmName, request.year);
@@ -71,11 +48,8 @@ int status(CommandContext &context)
 
 int dump(CommandContext &context)
 {
-    if (context.arguments.size() != 1) {
-        context.err << QStringLiteral("Użycie: ksiega-cli dump SCIEZKA (np. KSIEGA/SUMA, FIRMA, "
-                                      "KSIEGA)\n");
-        return CliUsageError;
-    }
+    if (context.arguments.size() != 1)
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -87,11 +61,18 @@ int dump(CommandContext &context)
 
 void addCoreCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("init"),
-                 QStringLiteral("zakłada nowe dane: [--firma NAZWA] [--rok RRRR] [--operator "
-                                "NAZWISKO] [--demo]"),
-                 init);
+    registry.add(QStringLiteral("init"), QStringLiteral("zakłada nowe dane w bieżącym katalogu"), init)
+        .value(QStringLiteral("firma"), QStringLiteral("NAZWA"),
+               QStringLiteral("nazwa firmy (domyślnie „Moja Firma”)"))
+        .value(QStringLiteral("rok"), QStringLiteral("RRRR"),
+               QStringLiteral("rok danych (domyślnie rok z opcji programu lub bieżący)"))
+        .value(QStringLiteral("operator"), QStringLiteral("NAZWISKO"),
+               QStringLiteral("pierwszy użytkownik (domyślnie „Administrator”)"))
+        .flag(QStringLiteral("demo"), QStringLiteral("z danymi demonstracyjnymi"));
     registry.add(QStringLiteral("status"), QStringLiteral("pokazuje stan po uruchomieniu"), status);
     registry.add(QStringLiteral("dump"),
-                 QStringLiteral("wypisuje tabelę: dump KSIEGA/SUMA | FIRMA | KSIEGA"), dump);
+                 QStringLiteral("wypisuje tabelę, np. KSIEGA/SUMA, FIRMA (tabela firmy) lub KSIEGA "
+                                "(tabela parametrów)"),
+                 dump)
+        .takes(QStringLiteral("ŚCIEŻKA"));
 }

@@ -8,7 +8,6 @@
 #include "ledger/record_operations.h"
 #include "platform/prompter.h"
 
-#include <QHash>
 #include <optional>
 
 namespace {
@@ -40,11 +39,9 @@ int assignAndSave(CommandContext &context, TDANE &dane, const QList<FieldAssignm
 int add(CommandContext &context, TDANE &dane, const QStringList &words)
 {
     QString error;
-    const auto assignments = parseAssignments(words, dane.TKSIEGA, error);
-    if (!assignments) {
-        context.err << error << '\n';
-        return CliUsageError;
-    }
+    const auto assignments = parseAssignments(words, fieldOfTable(dane.TKSIEGA), error);
+    if (!assignments)
+        return usageError(context, error);
     const QString refusal = newEntryRefusal(dane);
     if (!refusal.isEmpty())
         return refuse(context, refusal);
@@ -79,12 +76,9 @@ int edit(CommandContext &context, TDANE &dane, const QStringList &words)
 {
     const std::optional<qint64> number = entryNumber(words.value(0));
     QString error;
-    const auto assignments = parseAssignments(words.mid(1), dane.TKSIEGA, error);
-    if (!number || !assignments) {
-        context.err << (number ? error : QStringLiteral("Użycie: entry edit LP POLE=WARTOŚĆ ..."))
-                    << '\n';
-        return CliUsageError;
-    }
+    const auto assignments = parseAssignments(words.mid(1), fieldOfTable(dane.TKSIEGA), error);
+    if (!number || !assignments)
+        return usageError(context, number ? error : QString());
     const QString missing = goToEntry(context, dane, *number);
     if (!missing.isEmpty())
         return refuse(context, missing);
@@ -107,12 +101,9 @@ int copy(CommandContext &context, TDANE &dane, const QStringList &words)
 {
     const std::optional<qint64> number = entryNumber(words.value(0));
     QString error;
-    const auto assignments = parseAssignments(words.mid(1), dane.TKSIEGA, error);
-    if (!number || !assignments) {
-        context.err << (number ? error : QStringLiteral("Użycie: entry copy LP [POLE=WARTOŚĆ ...]"))
-                    << '\n';
-        return CliUsageError;
-    }
+    const auto assignments = parseAssignments(words.mid(1), fieldOfTable(dane.TKSIEGA), error);
+    if (!number || !assignments)
+        return usageError(context, number ? error : QString());
     SelectWorkingMonth(dane, QStringLiteral("13"));
     if (!dane.TKSIEGA.locate(QStringLiteral("LP"), *number))
         return refuse(context, QStringLiteral("Brak zapisu o numerze %1.").arg(*number));
@@ -125,10 +116,8 @@ int copy(CommandContext &context, TDANE &dane, const QStringList &words)
 int remove(CommandContext &context, TDANE &dane, const QStringList &words)
 {
     const std::optional<qint64> number = entryNumber(words.value(0));
-    if (!number || words.size() != 1) {
-        context.err << QStringLiteral("Użycie: entry delete LP\n");
-        return CliUsageError;
-    }
+    if (!number || words.size() != 1)
+        return usageError(context);
     const QString missing = goToEntry(context, dane, *number);
     if (!missing.isEmpty())
         return refuse(context, missing);
@@ -140,34 +129,25 @@ int remove(CommandContext &context, TDANE &dane, const QStringList &words)
     return CliSuccess;
 }
 
-int entry(CommandContext &context)
+using Action = int (*)(CommandContext &, TDANE &, const QStringList &);
+
+// The entry commands work in the month view the command line names, as the window does.
+CommandFunction inLedger(Action action)
 {
-    using Action = int (*)(CommandContext &, TDANE &, const QStringList &);
-    static const QHash<QString, Action> actions = {{QStringLiteral("add"), add},
-                                                   {QStringLiteral("edit"), edit},
-                                                   {QStringLiteral("copy"), copy},
-                                                   {QStringLiteral("delete"), remove}};
-    const Action action = actions.value(context.arguments.value(0));
-    if (!action) {
-        context.err << QStringLiteral("Użycie: entry add POLE=WARTOŚĆ ... | entry edit LP "
-                                      "POLE=WARTOŚĆ ... | entry copy LP [POLE=WARTOŚĆ ...] | "
-                                      "entry delete LP\n");
-        return CliUsageError;
-    }
-    CliSession session(context);
-    if (!session.started())
-        return CliFailed;
-    SelectWorkingMonth(session.dane, session.environment.workingMonth);
-    return action(context, session.dane, context.arguments.mid(1));
+    return [action](CommandContext &context) -> int {
+        CliSession session(context);
+        if (!session.started())
+            return int(CliFailed);
+        SelectWorkingMonth(session.dane, session.environment.workingMonth);
+        return action(context, session.dane, context.arguments);
+    };
 }
 
 // "Przenumeruj": prints how many entries took a new number.
 int renumber(CommandContext &context)
 {
-    if (!context.arguments.isEmpty()) {
-        context.err << QStringLiteral("Użycie: renumber\n");
-        return CliUsageError;
-    }
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -183,11 +163,18 @@ int renumber(CommandContext &context)
 
 void addEntryCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("entry"),
-                 QStringLiteral("zapisy księgi: entry add POLE=WARTOŚĆ ... | entry edit LP "
-                                "POLE=WARTOŚĆ ... | entry copy LP [POLE=WARTOŚĆ ...] | entry "
-                                "delete LP"),
-                 entry);
+    CommandRegistry &entry = registry.addGroup(QStringLiteral("entry"), QStringLiteral("zapisy księgi"));
+    entry.add(QStringLiteral("add"),
+              QStringLiteral("nowy zapis w miesiącu --miesiac (wypisuje jego numer)"), inLedger(add))
+        .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
+    entry.add(QStringLiteral("edit"), QStringLiteral("zmienia pola zapisu"), inLedger(edit))
+        .takes(QStringLiteral("LP POLE=WARTOŚĆ ..."));
+    entry.add(QStringLiteral("copy"),
+              QStringLiteral("kopia zapisu w pierwszym otwartym miesiącu, z dzisiejszą datą"),
+              inLedger(copy))
+        .takes(QStringLiteral("LP [POLE=WARTOŚĆ ...]"));
+    entry.add(QStringLiteral("delete"), QStringLiteral("anuluje zapis po pytaniu"), inLedger(remove))
+        .takes(QStringLiteral("LP"));
     registry.add(QStringLiteral("renumber"),
                  QStringLiteral("przenumerowanie zapisów otwartych miesięcy według dat"), renumber);
 }

@@ -2,6 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/command_registry.h"
+#include "cli/field_assignments.h"
 #include "firm/firm_fields.h"
 #include "firm/firm_record.h"
 #include "firm/users.h"
@@ -9,20 +10,23 @@
 
 namespace {
 
-const QString FirmUsage = QStringLiteral("Użycie: ksiega-cli firm show | firm set POLE=WARTOŚĆ ...");
-const QString UserUsage =
-    QStringLiteral("Użycie: ksiega-cli user list | user add NAZWISKO | user delete KOD");
-
-int usageError(CommandContext &context, const QString &message, const QString &usage)
+// The fields of the firm window a user may type.
+std::optional<QString> typedFirmField(const QString &name, QString &refusal)
 {
-    if (!message.isEmpty())
-        context.err << message << '\n';
-    context.err << usage << '\n';
-    return CliUsageError;
+    const FirmFormField *field = FindFirmFormField(name);
+    if (!field)
+        refusal = QStringLiteral("Nieznane pole danych firmy: %1").arg(name);
+    else if (field->readOnly)
+        refusal = QStringLiteral("Pole %1 jest tylko do odczytu.").arg(field->name);
+    else
+        return field->name;
+    return std::nullopt;
 }
 
 int firmShow(CommandContext &context)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     CliSession session(context);
     if (!session.started() || !GoToFirmRecord(session.dane.TFIRMA))
         return CliFailed;
@@ -35,36 +39,22 @@ int firmShow(CommandContext &context)
     return CliSuccess;
 }
 
-int firmSet(CommandContext &context, const QStringList &assignments)
+int firmSet(CommandContext &context)
 {
-    QList<QPair<const FirmFormField *, QString>> changes;
-    for (const QString &assignment : assignments) {
-        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            return usageError(context, QStringLiteral("Oczekiwano POLE=WARTOŚĆ: %1").arg(assignment),
-                              FirmUsage);
-        const QString name = assignment.left(equals);
-        const FirmFormField *field = FindFirmFormField(name);
-        if (!field)
-            return usageError(context, QStringLiteral("Nieznane pole danych firmy: %1").arg(name),
-                              FirmUsage);
-        if (field->readOnly)
-            return usageError(context, QStringLiteral("Pole %1 jest tylko do odczytu.").arg(field->name),
-                              FirmUsage);
-        changes.append({field, assignment.mid(equals + 1)});
-    }
-    if (changes.isEmpty())
-        return usageError(context, QString(), FirmUsage);
+    QString error;
+    const auto assignments = parseAssignments(context.arguments, typedFirmField, error);
+    if (!assignments || assignments->isEmpty())
+        return usageError(context, error);
 
     FailureWatch watch(context.prompter);
     CommandContext watched{context.options, context.arguments, context.out, context.err, watch,
-                           context.progress};
+                           context.progress, context.given, context.name, context.usage};
     CliSession session(watched);
     if (!session.started() || !GoToFirmRecord(session.dane.TFIRMA))
         return CliFailed;
     try {
-        for (const auto &[field, value] : changes)
-            SetFirmField(session.dane, *field, value);
+        for (const auto &[field, value] : *assignments)
+            SetFirmField(session.dane, *FindFirmFormField(field), value);
     } catch (const DbError &failure) {
         CancelFirmData(session.dane);
         watch.error(failure.message());
@@ -74,18 +64,10 @@ int firmSet(CommandContext &context, const QStringList &assignments)
     return watch.failed() ? CliFailed : CliSuccess;
 }
 
-int firm(CommandContext &context)
-{
-    const QStringList &arguments = context.arguments;
-    if (arguments.size() == 1 && arguments.first() == QLatin1String("show"))
-        return firmShow(context);
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("set"))
-        return firmSet(context, arguments.mid(1));
-    return usageError(context, QString(), FirmUsage);
-}
-
 int userList(CommandContext &context)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     CliSession session(context);
     if (!session.started() || !session.dane.TUSER.isOpen())
         return CliFailed;
@@ -98,8 +80,11 @@ int userList(CommandContext &context)
     return CliSuccess;
 }
 
-int userAdd(CommandContext &context, const QString &name)
+int userAdd(CommandContext &context)
 {
+    const QString name = context.arguments.join(QLatin1Char(' ')).trimmed();
+    if (name.isEmpty())
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -113,13 +98,15 @@ int userAdd(CommandContext &context, const QString &name)
     return CliSuccess;
 }
 
-int userDelete(CommandContext &context, const QString &codeText)
+int userDelete(CommandContext &context)
 {
+    if (context.arguments.size() != 1)
+        return usageError(context);
     bool number = false;
-    const int code = codeText.toInt(&number);
+    const int code = context.arguments.constFirst().toInt(&number);
     if (!number)
-        return usageError(context, QStringLiteral("Kod użytkownika musi być liczbą: %1").arg(codeText),
-                          UserUsage);
+        return usageError(context, QStringLiteral("Kod użytkownika musi być liczbą: %1")
+                                       .arg(context.arguments.constFirst()));
     CliSession session(context);
     if (!session.started() || !session.dane.TUSER.isOpen())
         return CliFailed;
@@ -134,29 +121,22 @@ int userDelete(CommandContext &context, const QString &codeText)
     return CliSuccess;
 }
 
-int user(CommandContext &context)
-{
-    const QStringList &arguments = context.arguments;
-    const QString action = arguments.value(0);
-    if (action == QLatin1String("list") && arguments.size() == 1)
-        return userList(context);
-    if (action == QLatin1String("add") && arguments.size() >= 2) {
-        const QString name = arguments.mid(1).join(QLatin1Char(' ')).trimmed();
-        if (!name.isEmpty())
-            return userAdd(context, name);
-    }
-    if (action == QLatin1String("delete") && arguments.size() == 2)
-        return userDelete(context, arguments[1]);
-    return usageError(context, QString(), UserUsage);
-}
-
 } // namespace
 
 void addFirmCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("firm"),
-                 QStringLiteral("dane o firmie: firm show | firm set POLE=WARTOŚĆ ..."), firm);
-    registry.add(QStringLiteral("user"),
-                 QStringLiteral("użytkownicy: user list | user add NAZWISKO | user delete KOD"),
-                 user);
+    CommandRegistry &firm = registry.addGroup(QStringLiteral("firm"), QStringLiteral("dane o firmie"));
+    firm.add(QStringLiteral("show"), QStringLiteral("pola okna danych firmy, jedno POLE=WARTOŚĆ w wierszu"),
+             firmShow);
+    firm.add(QStringLiteral("set"),
+             QStringLiteral("ustawia pola w podanej kolejności, jak okno danych firmy, i zapisuje"),
+             firmSet)
+        .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
+
+    CommandRegistry &user = registry.addGroup(QStringLiteral("user"), QStringLiteral("użytkownicy"));
+    user.add(QStringLiteral("list"), QStringLiteral("użytkownicy i bieżący użytkownik"), userList);
+    user.add(QStringLiteral("add"), QStringLiteral("dodaje użytkownika"), userAdd)
+        .takes(QStringLiteral("NAZWISKO"));
+    user.add(QStringLiteral("delete"), QStringLiteral("usuwa użytkownika po pytaniu"), userDelete)
+        .takes(QStringLiteral("KOD"));
 }

@@ -22,23 +22,50 @@ static std::optional<QString> monthOf(const QString &text)
     return QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
 }
 
-// Fills in one option; returns the error text, empty when the value is good.
-static QString applyOption(GlobalOptions &options, const QString &name, const QString &value)
+const CommandOptions &globalOptionList()
 {
-    if (name == QLatin1String("dr")) {
-        options.start.dataRoot = withTrailingSlash(value);
-    } else if (name == QLatin1String("rok")) {
+    static const CommandOptions options =
+        CommandOptions()
+            .value(QStringLiteral("dr"), QStringLiteral("KATALOG"),
+                   QStringLiteral("katalog danych, ścieżka dosłownie"))
+            .desktopForm(QStringLiteral("dr="))
+            .value(QStringLiteral("rok"), QStringLiteral("RRRR"), QStringLiteral("rok roboczy"))
+            .desktopForm(QStringLiteral("rok"))
+            .value(QStringLiteral("miesiac"), QStringLiteral("MM"),
+                   QStringLiteral("miesiąc roboczy, 01–13"))
+            .value(QStringLiteral("operator"), QStringLiteral("NAZWA"),
+                   QStringLiteral("użytkownik, pod którym polecenie pracuje"))
+            .value(QStringLiteral("answers"), QStringLiteral("y,n,ok,..."),
+                   QStringLiteral("odpowiedzi na kolejne pytania; pytanie bez odpowiedzi dostaje "
+                                  "Nie/Anuluj/Przerwij"))
+            .emptyAllowed()
+            .flag(QStringLiteral("version"), QStringLiteral("wersja programu"))
+            .flag(QStringLiteral("help"), QStringLiteral("ten opis"))
+            .endAtFirstWord();
+    return options;
+}
+
+// Fills in one option; returns the error text, empty when the value is good.
+static QString applyOption(GlobalOptions &options, const OptionUse &use)
+{
+    const QString &value = use.value;
+    if (use.name == QLatin1String("dr")) {
+        // The desktop form reads "_" as a space, as the desktop program does.
+        options.start.dataRoot = use.desktopForm
+                                     ? parseProgramArguments({QStringLiteral("dr=") + value}).dataRoot
+                                     : withTrailingSlash(value);
+    } else if (use.name == QLatin1String("rok")) {
         if (!isYear(value))
             return QStringLiteral("Niepoprawny rok: „%1” (oczekiwano czterech cyfr).").arg(value);
         options.start.year = value;
-    } else if (name == QLatin1String("miesiac")) {
+    } else if (use.name == QLatin1String("miesiac")) {
         const std::optional<QString> month = monthOf(value);
         if (!month)
             return QStringLiteral("Niepoprawny miesiąc: „%1” (oczekiwano 01–13).").arg(value);
         options.month = month;
-    } else if (name == QLatin1String("operator")) {
+    } else if (use.name == QLatin1String("operator")) {
         options.operatorName = value;
-    } else if (name == QLatin1String("answers")) {
+    } else if (use.name == QLatin1String("answers")) {
         if (value.isEmpty())
             return QString();
         for (const QString &word : value.split(QLatin1Char(','))) {
@@ -47,74 +74,19 @@ static QString applyOption(GlobalOptions &options, const QString &name, const QS
                 return QStringLiteral("Nieznana odpowiedź: „%1”.").arg(word.trimmed());
             options.answers.append(*answer);
         }
+    } else {
+        (use.name == QLatin1String("version") ? options.version : options.help) = true;
     }
     return QString();
 }
 
 GlobalOptionsResult parseGlobalOptions(const QStringList &args)
 {
-    static const QStringList valued = {QStringLiteral("dr"), QStringLiteral("rok"),
-                                       QStringLiteral("miesiac"), QStringLiteral("operator"),
-                                       QStringLiteral("answers")};
-    static const QStringList flags = {QStringLiteral("version"), QStringLiteral("help")};
-
     GlobalOptionsResult result;
-    GlobalOptions &options = result.options;
-    qsizetype index = 0;
-    for (; index < args.size(); ++index) {
-        const QString &arg = args.at(index);
-        if (arg == QLatin1String("--")) {
-            ++index;
-            break;
-        }
-        if (arg.left(3).compare(QLatin1String("dr="), Qt::CaseInsensitive) == 0) {
-            options.start.dataRoot = parseProgramArguments({arg}).dataRoot;
-            continue;
-        }
-        if (arg.compare(QLatin1String("rok"), Qt::CaseInsensitive) == 0) {
-            if (index + 1 >= args.size()) {
-                result.error = QStringLiteral("Po „%1” brakuje roku.").arg(arg);
-                return result;
-            }
-            result.error = applyOption(options, QStringLiteral("rok"), args.at(++index));
-            if (!result.ok())
-                return result;
-            continue;
-        }
-        if (!arg.startsWith(QLatin1String("--")))
-            break;
-
-        const qsizetype equals = arg.indexOf(QLatin1Char('='));
-        const QString name = arg.mid(2, equals < 0 ? -1 : equals - 2);
-        if (flags.contains(name)) {
-            if (equals >= 0) {
-                result.error = QStringLiteral("Opcja --%1 nie przyjmuje wartości.").arg(name);
-                return result;
-            }
-            (name == QLatin1String("version") ? options.version : options.help) = true;
-            continue;
-        }
-        if (!valued.contains(name)) {
-            result.error = QStringLiteral("Nieznana opcja: %1").arg(arg);
-            return result;
-        }
-        QString value;
-        if (equals >= 0) {
-            value = arg.mid(equals + 1);
-        } else if (index + 1 < args.size()) {
-            value = args.at(++index);
-        } else {
-            result.error = QStringLiteral("Opcja --%1 wymaga wartości.").arg(name);
-            return result;
-        }
-        if (value.isEmpty() && name != QLatin1String("answers")) {
-            result.error = QStringLiteral("Opcja --%1 wymaga wartości.").arg(name);
-            return result;
-        }
-        result.error = applyOption(options, name, value);
-        if (!result.ok())
-            return result;
-    }
-    options.command = args.mid(index);
+    const ParsedOptions parsed = globalOptionList().parse(args);
+    result.error = parsed.error;
+    for (qsizetype at = 0; result.ok() && at < parsed.uses.size(); ++at)
+        result.error = applyOption(result.options, parsed.uses.at(at));
+    result.options.command = parsed.words;
     return result;
 }

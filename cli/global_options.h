@@ -2,6 +2,7 @@
 // The options ksiega-cli takes before its command. They mirror what the desktop program
 // is started with, so the same "dr=DIR" and "rok YYYY" work in scripts written for either.
 
+#include "cli/command_options.h"
 #include "core/start_arguments.h"
 #include "platform/prompter.h"
 
@@ -27,6 +28,9 @@ struct GlobalOptionsResult {
 
     bool ok() const { return error.isEmpty(); }
 };
+
+// The options as the usage text lists them.
+const CommandOptions &globalOptionList();
 
 // args without the program name. Options come before the command in any order, the last of
 // a repeated option wins; the first word that is not an option starts the command.

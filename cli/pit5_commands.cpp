@@ -1,6 +1,7 @@
 #include "cli/pit5_commands.h"
 
 #include "cli/cli_session.h"
+#include "cli/field_assignments.h"
 #include "cli/table_dump.h"
 #include "core/table_access.h"
 #include "pit5/declaration_workflow.h"
@@ -8,33 +9,9 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+
 namespace {
-
-struct Assignment {
-    QString field;
-    QString value;
-};
-
-// "POLE=WARTOŚĆ" words; the error text for the user, empty when every word is one.
-QString parseAssignments(const QStringList &words, const Cursor &table, QList<Assignment> &out)
-{
-    for (const QString &word : words) {
-        const qsizetype equals = word.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            return QStringLiteral("Oczekiwano POLE=WARTOŚĆ, podano „%1”.").arg(word);
-        const QString field = word.left(equals).toUpper();
-        if (!table.hasField(field))
-            return QStringLiteral("Nieznane pole: %1").arg(field);
-        out.append({field, word.mid(equals + 1)});
-    }
-    return QString();
-}
-
-int usage(CommandContext &context, const QString &text)
-{
-    context.err << text << '\n';
-    return CliUsageError;
-}
 
 int failed(CommandContext &context, const QString &text)
 {
@@ -42,14 +19,26 @@ int failed(CommandContext &context, const QString &text)
     return CliFailed;
 }
 
+// Runs `action` on the program's data once `table` is open; `whenClosed` says why not, when
+// the start sequence has not said it already.
+int onTable(CommandContext &context, Cursor TDANE::*table, const std::function<int(TDANE &)> &action,
+            const QString &whenClosed = QString())
+{
+    CliSession session(context);
+    if (!session.started())
+        return CliFailed;
+    if (!(session.dane.*table).isOpen())
+        return whenClosed.isEmpty() ? int(CliFailed) : failed(context, whenClosed);
+    return action(session.dane);
+}
+
 // Assigns in the order given, so each value runs its rules as if typed, then saves. A value
 // the field cannot take leaves the record as it was.
-bool assignAndSave(Cursor &table, const QList<Assignment> &assignments, Prompter &prompter)
+bool assignAndSave(Cursor &table, const QList<FieldAssignment> &assignments, Prompter &prompter)
 {
     EnsureEditing(table);
     try {
-        for (const Assignment &assignment : assignments)
-            table.field(assignment.field).setAsString(assignment.value);
+        applyAssignments(table, assignments);
     } catch (const DbError &) {
         table.cancel();
         throw;
@@ -80,106 +69,113 @@ const QStringList TaxpayerColumns = {QStringLiteral("NR"),   QStringLiteral("NAZ
                                      QStringLiteral("ZAPAS4"), QStringLiteral("ZL1"),
                                      QStringLiteral("ZL2")};
 
-int taxpayer(CommandContext &context)
+int onTaxpayers(CommandContext &context, const std::function<int(TDANE &)> &action)
 {
-    const QStringList &args = context.arguments;
-    const QString action = args.value(0);
-    if (action != QLatin1String("add") && action != QLatin1String("edit")
-        && action != QLatin1String("delete") && action != QLatin1String("list"))
-        return usage(context, QStringLiteral("Użycie: ksiega-cli taxpayer add POLE=WARTOŚĆ ... | "
-                                             "edit NR POLE=WARTOŚĆ ... | delete NR | list"));
-    CliSession session(context);
-    if (!session.started())
-        return CliFailed;
-    TDANE &dane = session.dane;
-    if (!dane.TOSOBA.isOpen())
-        return failed(context, QStringLiteral("Brak danych o podatnikach (tabela FIRMA)."));
+    return onTable(context, &TDANE::TOSOBA, action,
+                   QStringLiteral("Brak danych o podatnikach (tabela FIRMA)."));
+}
 
-    if (action == QLatin1String("list")) {
-        context.out << TaxpayerColumns.join(QLatin1Char('\t')) << '\n';
-        for (dane.TOSOBA.first(); !dane.TOSOBA.eof(); dane.TOSOBA.next())
-            writeRow(context.out, dane.TOSOBA, TaxpayerColumns);
-        return CliSuccess;
-    }
-
-    QStringList words = args.mid(1);
-    if (action == QLatin1String("delete")) {
-        qint64 number = 0;
-        if (words.size() != 1 || !readNumber(words.first(), number) || number < 1)
-            return usage(context, QStringLiteral("Użycie: ksiega-cli taxpayer delete NR"));
-        if (!FindTaxpayer(dane, int(number)))
-            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(number));
-        return DeleteTaxpayer(dane, context.prompter) ? CliSuccess : CliFailed;
-    }
-    if (action == QLatin1String("edit")) {
-        qint64 number = 0;
-        if (words.isEmpty() || !readNumber(words.first(), number))
-            return usage(context, QStringLiteral("Użycie: ksiega-cli taxpayer edit NR POLE=WARTOŚĆ ..."));
-        if (!FindTaxpayer(dane, int(number)))
-            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(number));
-        words.removeFirst();
-    }
-    QList<Assignment> assignments;
-    const QString error = parseAssignments(words, dane.TOSOBA, assignments);
-    if (!error.isEmpty())
-        return usage(context, error);
-    if (action == QLatin1String("add"))
+// The fields as typed in the taxpayer's window, then saved; prints the taxpayer's number.
+int assignTaxpayer(CommandContext &context, TDANE &dane, const QStringList &words, bool added)
+{
+    QString error;
+    const auto assignments = parseAssignments(words, fieldOfTable(dane.TOSOBA), error);
+    if (!assignments)
+        return usageError(context, error);
+    if (added)
         NewTaxpayer(dane);
-    if (!assignAndSave(dane.TOSOBA, assignments, context.prompter))
+    if (!assignAndSave(dane.TOSOBA, *assignments, context.prompter))
         return CliFailed;
     context.out << dane.TOSOBA.field(QStringLiteral("NR")).asString() << '\n';
     return CliSuccess;
 }
 
+int taxpayerAdd(CommandContext &context)
+{
+    return onTaxpayers(context, [&](TDANE &dane) -> int {
+        return assignTaxpayer(context, dane, context.arguments, true);
+    });
+}
+
+int taxpayerEdit(CommandContext &context)
+{
+    qint64 number = 0;
+    if (!readNumber(context.arguments.value(0), number))
+        return usageError(context);
+    return onTaxpayers(context, [&](TDANE &dane) -> int {
+        if (!FindTaxpayer(dane, int(number)))
+            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(number));
+        return assignTaxpayer(context, dane, context.arguments.mid(1), false);
+    });
+}
+
+int taxpayerDelete(CommandContext &context)
+{
+    qint64 number = 0;
+    if (context.arguments.size() != 1 || !readNumber(context.arguments.first(), number) || number < 1)
+        return usageError(context);
+    return onTaxpayers(context, [&](TDANE &dane) -> int {
+        if (!FindTaxpayer(dane, int(number)))
+            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(number));
+        return DeleteTaxpayer(dane, context.prompter) ? CliSuccess : CliFailed;
+    });
+}
+
+int taxpayerList(CommandContext &context)
+{
+    if (!context.arguments.isEmpty())
+        return usageError(context);
+    return onTaxpayers(context, [&](TDANE &dane) -> int {
+        context.out << TaxpayerColumns.join(QLatin1Char('\t')) << '\n';
+        for (dane.TOSOBA.first(); !dane.TOSOBA.eof(); dane.TOSOBA.next())
+            writeRow(context.out, dane.TOSOBA, TaxpayerColumns);
+        return CliSuccess;
+    });
+}
+
 // ---- constants ----------------------------------------------------------------------------
 
-int constants(CommandContext &context)
+int constantsList(CommandContext &context)
 {
-    const QStringList &args = context.arguments;
-    const QString action = args.value(0);
-    qint64 code = 0;
-    const bool list = action == QLatin1String("list") && args.size() == 1;
-    const bool set = action == QLatin1String("set") && args.size() >= 3 && readNumber(args[1], code);
-    if (!list && !set)
-        return usage(context, QStringLiteral("Użycie: ksiega-cli constants list | "
-                                             "set KOD POLE=WARTOŚĆ ..."));
-    CliSession session(context);
-    if (!session.started())
-        return CliFailed;
-    Cursor &table = session.dane.TSTALE;
-    if (!table.isOpen())
-        return CliFailed; // the start sequence has said why
-
-    static const QStringList columns = {QStringLiteral("KOD"),     QStringLiteral("NAZWA"),
-                                        QStringLiteral("JM"),      QStringLiteral("WARTOSC"),
-                                        QStringLiteral("KWOTAMIN"), QStringLiteral("DATA")};
-    if (list) {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
+    return onTable(context, &TDANE::TSTALE, [&](TDANE &dane) -> int {
+        static const QStringList columns = {QStringLiteral("KOD"),     QStringLiteral("NAZWA"),
+                                            QStringLiteral("JM"),      QStringLiteral("WARTOSC"),
+                                            QStringLiteral("KWOTAMIN"), QStringLiteral("DATA")};
         context.out << columns.join(QLatin1Char('\t')) << '\n';
-        for (table.first(); !table.eof(); table.next())
-            writeRow(context.out, table, columns);
+        for (dane.TSTALE.first(); !dane.TSTALE.eof(); dane.TSTALE.next())
+            writeRow(context.out, dane.TSTALE, columns);
         return CliSuccess;
-    }
-    QList<Assignment> assignments;
-    const QString error = parseAssignments(args.mid(2), table, assignments);
-    if (!error.isEmpty())
-        return usage(context, error);
-    // As in the constants window: the names and units are fixed, the values are the user's.
-    static const QStringList editable = {QStringLiteral("WARTOSC"), QStringLiteral("KWOTAMIN"),
-                                         QStringLiteral("DATA")};
-    for (const Assignment &assignment : assignments)
-        if (!editable.contains(assignment.field))
-            return usage(context, QStringLiteral("Pola %1 nie można zmieniać (zmienia się WARTOSC, "
-                                                 "KWOTAMIN i DATA).").arg(assignment.field));
-    if (!table.findKey({code}))
-        return failed(context, QStringLiteral("Brak stałej o kodzie %1.").arg(code));
-    return assignAndSave(table, assignments, context.prompter) ? CliSuccess : CliFailed;
+    });
+}
+
+int constantsSet(CommandContext &context)
+{
+    qint64 code = 0;
+    if (context.arguments.size() < 2 || !readNumber(context.arguments.first(), code))
+        return usageError(context);
+    return onTable(context, &TDANE::TSTALE, [&](TDANE &dane) -> int {
+        Cursor &table = dane.TSTALE;
+        QString error;
+        const auto assignments = parseAssignments(context.arguments.mid(1), fieldOfTable(table), error);
+        if (!assignments)
+            return usageError(context, error);
+        // As in the constants window: the names and units are fixed, the values are the user's.
+        static const QStringList editable = {QStringLiteral("WARTOSC"), QStringLiteral("KWOTAMIN"),
+                                             QStringLiteral("DATA")};
+        for (const auto &[field, value] : *assignments)
+            if (!editable.contains(field))
+                return usageError(context, QStringLiteral("Pola %1 nie można zmieniać (zmienia się "
+                                                          "WARTOSC, KWOTAMIN i DATA).")
+                                               .arg(field));
+        if (!table.findKey({code}))
+            return failed(context, QStringLiteral("Brak stałej o kodzie %1.").arg(code));
+        return assignAndSave(table, *assignments, context.prompter) ? CliSuccess : CliFailed;
+    });
 }
 
 // ---- pit5 ---------------------------------------------------------------------------------
-
-const QString Pit5Usage = QStringLiteral(
-    "Użycie: ksiega-cli pit5 new --podatnik NR [--okres MM-RRRR] | list | set AUTO POLE=WARTOŚĆ "
-    "... | import AUTO | copy AUTO | delete AUTO | show AUTO");
 
 // The taxpayer of a declaration becomes the current one, as the window's taxpayer list
 // would be set when the declaration is worked on: its method decides the tax.
@@ -206,58 +202,42 @@ bool selectDeclarationsTaxpayer(CommandContext &context, TDANE &dane)
     return false;
 }
 
-int newDeclaration(CommandContext &context, TDANE &dane, const QStringList &args)
+int onDeclarations(CommandContext &context, const std::function<int(TDANE &)> &action)
 {
-    std::optional<qint64> taxpayerNumber;
-    std::optional<QString> period;
-    for (int i = 0; i < args.size(); ++i) {
-        qint64 number = 0;
-        if (args[i] == QLatin1String("--podatnik") && i + 1 < args.size()
-            && readNumber(args[i + 1], number))
-            taxpayerNumber = number;
-        else if (args[i] == QLatin1String("--okres") && i + 1 < args.size())
-            period = args[i + 1];
-        else
-            return usage(context, Pit5Usage);
-        ++i;
-    }
-    static const QRegularExpression monthYear(QStringLiteral("^(0[1-9]|1[0-2])-\\d{4}$"));
-    if (!taxpayerNumber || (period && !monthYear.match(*period).hasMatch()))
-        return usage(context, Pit5Usage);
-    if (HasTaxpayers(dane) && !FindTaxpayer(dane, int(*taxpayerNumber)))
-        return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(*taxpayerNumber));
-    if (NewDeclaration(dane, context.prompter) != NewDeclarationResult::Created)
-        return CliFailed;
-    if (period)
-        dane.TDEK.field(QStringLiteral("P4")).setAsString(*period);
-    SaveDeclaration(dane, context.prompter);
-    if (dane.TDEK.isEditing())
-        return CliFailed;
-    context.out << dane.TDEK.field(QStringLiteral("AUTO")).asString() << '\n';
-    return CliSuccess;
+    return onTable(context, &TDANE::TDEK, action);
 }
 
-int pit5(CommandContext &context)
+int declarationNew(CommandContext &context)
 {
-    const QStringList &args = context.arguments;
-    const QString action = args.value(0);
-    static const QStringList onOne = {QStringLiteral("import"), QStringLiteral("copy"),
-                                      QStringLiteral("delete"), QStringLiteral("show")};
-    const bool known = action == QLatin1String("new") || action == QLatin1String("list")
-                       || (action == QLatin1String("set") && args.size() >= 3)
-                       || (onOne.contains(action) && args.size() == 2);
-    if (!known)
-        return usage(context, Pit5Usage);
-    CliSession session(context);
-    if (!session.started())
-        return CliFailed;
-    TDANE &dane = session.dane;
-    if (!dane.TDEK.isOpen())
-        return CliFailed; // the start sequence has said why
+    qint64 taxpayerNumber = 0;
+    const std::optional<QString> period = context.option(QStringLiteral("okres"));
+    static const QRegularExpression monthYear(QStringLiteral("^(0[1-9]|1[0-2])-\\d{4}$"));
+    if (!context.arguments.isEmpty())
+        return usageError(context);
+    if (!readNumber(*context.option(QStringLiteral("podatnik")), taxpayerNumber))
+        return usageError(context, QStringLiteral("Numer podatnika musi być liczbą."));
+    if (period && !monthYear.match(*period).hasMatch())
+        return usageError(context, QStringLiteral("Okres to MM-RRRR: %1").arg(*period));
+    return onDeclarations(context, [&](TDANE &dane) -> int {
+        if (HasTaxpayers(dane) && !FindTaxpayer(dane, int(taxpayerNumber)))
+            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(taxpayerNumber));
+        if (NewDeclaration(dane, context.prompter) != NewDeclarationResult::Created)
+            return CliFailed;
+        if (period)
+            dane.TDEK.field(QStringLiteral("P4")).setAsString(*period);
+        SaveDeclaration(dane, context.prompter);
+        if (dane.TDEK.isEditing())
+            return CliFailed;
+        context.out << dane.TDEK.field(QStringLiteral("AUTO")).asString() << '\n';
+        return CliSuccess;
+    });
+}
 
-    if (action == QLatin1String("new"))
-        return newDeclaration(context, dane, args.mid(1));
-    if (action == QLatin1String("list")) {
+int declarationList(CommandContext &context)
+{
+    if (!context.arguments.isEmpty())
+        return usageError(context);
+    return onDeclarations(context, [&](TDANE &dane) -> int {
         static const QStringList columns = {QStringLiteral("AUTO"), QStringLiteral("MC"),
                                             QStringLiteral("P1"),   QStringLiteral("P6"),
                                             QStringLiteral("P7"),   QStringLiteral("O133")};
@@ -265,36 +245,74 @@ int pit5(CommandContext &context)
         for (dane.TDEK.first(); !dane.TDEK.eof(); dane.TDEK.next())
             writeRow(context.out, dane.TDEK, columns);
         return CliSuccess;
-    }
-    if (!openDeclaration(context, dane, args[1]))
-        return CliFailed;
-    const bool computes = action == QLatin1String("set") || action == QLatin1String("import")
-                          || action == QLatin1String("copy");
-    if (computes && !selectDeclarationsTaxpayer(context, dane))
-        return CliFailed;
-    Cursor &declaration = dane.TDEK;
-    if (action == QLatin1String("set")) {
-        QList<Assignment> assignments;
-        const QString error = parseAssignments(args.mid(2), declaration, assignments);
-        if (!error.isEmpty())
-            return usage(context, error);
-        return assignAndSave(declaration, assignments, context.prompter) ? CliSuccess : CliFailed;
-    }
-    if (action == QLatin1String("import"))
-        return ImportLedgerData(dane, context.prompter) && !declaration.isEditing() ? CliSuccess
-                                                                                    : CliFailed;
-    if (action == QLatin1String("copy")) {
-        CopyDeclaration(dane, context.prompter);
-        if (declaration.isEditing())
-            return CliFailed;
-        context.out << declaration.field(QStringLiteral("AUTO")).asString() << '\n';
-        return CliSuccess;
-    }
-    if (action == QLatin1String("delete"))
-        return DeleteDeclaration(dane, context.prompter) ? CliSuccess : CliFailed;
+    });
+}
 
+enum class Computes { No, Yes };
+
+// Runs `action` on the declaration AUTO named by the first word, made current; when it
+// `computes`, with its own taxpayer made current too.
+CommandFunction onDeclaration(Computes computes, bool (*wordsFit)(const QStringList &),
+                              int (*action)(CommandContext &, TDANE &))
+{
+    return [=](CommandContext &context) -> int {
+        if (!wordsFit(context.arguments))
+            return usageError(context);
+        return onDeclarations(context, [&](TDANE &dane) -> int {
+            if (!openDeclaration(context, dane, context.arguments.first()))
+                return CliFailed;
+            if (computes == Computes::Yes && !selectDeclarationsTaxpayer(context, dane))
+                return CliFailed;
+            return action(context, dane);
+        });
+    };
+}
+
+bool oneWord(const QStringList &words)
+{
+    return words.size() == 1;
+}
+
+bool numberAndAssignments(const QStringList &words)
+{
+    return words.size() >= 2;
+}
+
+int declarationSet(CommandContext &context, TDANE &dane)
+{
+    QString error;
+    const auto assignments = parseAssignments(context.arguments.mid(1), fieldOfTable(dane.TDEK), error);
+    if (!assignments)
+        return usageError(context, error);
+    return assignAndSave(dane.TDEK, *assignments, context.prompter) ? CliSuccess : CliFailed;
+}
+
+int declarationImport(CommandContext &context, TDANE &dane)
+{
+    return ImportLedgerData(dane, context.prompter) && !dane.TDEK.isEditing() ? CliSuccess
+                                                                             : CliFailed;
+}
+
+int declarationCopy(CommandContext &context, TDANE &dane)
+{
+    CopyDeclaration(dane, context.prompter);
+    if (dane.TDEK.isEditing())
+        return CliFailed;
+    context.out << dane.TDEK.field(QStringLiteral("AUTO")).asString() << '\n';
+    return CliSuccess;
+}
+
+int declarationDelete(CommandContext &context, TDANE &dane)
+{
+    return DeleteDeclaration(dane, context.prompter) ? CliSuccess : CliFailed;
+}
+
+int declarationShow(CommandContext &context, TDANE &dane)
+{
+    Cursor &declaration = dane.TDEK;
     for (int i = 0; i < declaration.fieldCount(); ++i)
-        context.out << declaration.field(i).name() << '\t' << FieldCell(declaration.field(i), AmountDecimals::Two) << '\n';
+        context.out << declaration.field(i).name() << '\t'
+                    << FieldCell(declaration.field(i), AmountDecimals::Two) << '\n';
     return CliSuccess;
 }
 
@@ -302,15 +320,42 @@ int pit5(CommandContext &context)
 
 void addPit5Commands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("taxpayer"),
-                 QStringLiteral("podatnicy: taxpayer add POLE=WARTOŚĆ ... | edit NR POLE=WARTOŚĆ "
-                                "... | delete NR | list"),
-                 taxpayer);
-    registry.add(QStringLiteral("constants"),
-                 QStringLiteral("stałe podatkowe: constants list | set KOD POLE=WARTOŚĆ ..."),
-                 constants);
-    registry.add(QStringLiteral("pit5"),
-                 QStringLiteral("deklaracje PIT-5: pit5 new --podatnik NR [--okres MM-RRRR] | list "
-                                "| set AUTO POLE=WARTOŚĆ ... | import | copy | delete | show AUTO"),
-                 pit5);
+    CommandRegistry &taxpayer = registry.addGroup(QStringLiteral("taxpayer"), QStringLiteral("podatnicy"));
+    taxpayer.add(QStringLiteral("add"), QStringLiteral("nowy podatnik (wypisuje jego numer)"), taxpayerAdd)
+        .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
+    taxpayer.add(QStringLiteral("edit"), QStringLiteral("zmienia pola podatnika"), taxpayerEdit)
+        .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
+    taxpayer.add(QStringLiteral("delete"), QStringLiteral("usuwa podatnika po pytaniu"), taxpayerDelete)
+        .takes(QStringLiteral("NR"));
+    taxpayer.add(QStringLiteral("list"), QStringLiteral("podatnicy, jeden w wierszu"), taxpayerList);
+
+    CommandRegistry &constants =
+        registry.addGroup(QStringLiteral("constants"), QStringLiteral("stałe podatkowe"));
+    constants.add(QStringLiteral("list"), QStringLiteral("stałe, jedna w wierszu"), constantsList);
+    constants.add(QStringLiteral("set"), QStringLiteral("zmienia wartość, kwotę minimalną lub datę stałej"),
+                  constantsSet)
+        .takes(QStringLiteral("KOD POLE=WARTOŚĆ ..."));
+
+    CommandRegistry &pit5 = registry.addGroup(QStringLiteral("pit5"), QStringLiteral("deklaracje PIT-5"));
+    pit5.add(QStringLiteral("new"), QStringLiteral("nowa deklaracja podatnika (wypisuje jej numer AUTO)"),
+             declarationNew)
+        .value(QStringLiteral("podatnik"), QStringLiteral("NR"), QStringLiteral("numer podatnika"))
+        .required()
+        .value(QStringLiteral("okres"), QStringLiteral("MM-RRRR"), QStringLiteral("okres deklaracji"));
+    pit5.add(QStringLiteral("list"), QStringLiteral("deklaracje, jedna w wierszu"), declarationList);
+    pit5.add(QStringLiteral("set"), QStringLiteral("zmienia pola deklaracji i ją przelicza"),
+             onDeclaration(Computes::Yes, numberAndAssignments, declarationSet))
+        .takes(QStringLiteral("AUTO POLE=WARTOŚĆ ..."));
+    pit5.add(QStringLiteral("import"), QStringLiteral("przenosi dane z księgi do deklaracji"),
+             onDeclaration(Computes::Yes, oneWord, declarationImport))
+        .takes(QStringLiteral("AUTO"));
+    pit5.add(QStringLiteral("copy"), QStringLiteral("kopia deklaracji (wypisuje numer kopii)"),
+             onDeclaration(Computes::Yes, oneWord, declarationCopy))
+        .takes(QStringLiteral("AUTO"));
+    pit5.add(QStringLiteral("delete"), QStringLiteral("usuwa deklarację po pytaniu"),
+             onDeclaration(Computes::No, oneWord, declarationDelete))
+        .takes(QStringLiteral("AUTO"));
+    pit5.add(QStringLiteral("show"), QStringLiteral("wszystkie pola deklaracji"),
+             onDeclaration(Computes::No, oneWord, declarationShow))
+        .takes(QStringLiteral("AUTO"));
 }

@@ -10,12 +10,6 @@
 
 #include <QFile>
 
-static int usage(CommandContext &context, const QString &text)
-{
-    context.err << QStringLiteral("Użycie: ksiega-cli ") << text << '\n';
-    return CliUsageError;
-}
-
 // "1".."13" or "01".."13" as the two-digit month code.
 static std::optional<QString> monthArgument(const QStringList &arguments)
 {
@@ -32,7 +26,7 @@ static int post(CommandContext &context)
 {
     const std::optional<QString> month = monthArgument(context.arguments);
     if (!month)
-        return usage(context, QStringLiteral("post MM (01..13)"));
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -63,7 +57,7 @@ static int unpost(CommandContext &context)
 {
     const std::optional<QString> month = monthArgument(context.arguments);
     if (!month)
-        return usage(context, QStringLiteral("unpost MM (01..12)"));
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -81,7 +75,7 @@ static int unpost(CommandContext &context)
 static int postCurrent(CommandContext &context)
 {
     if (!context.arguments.isEmpty())
-        return usage(context, QStringLiteral("post-current"));
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -95,7 +89,7 @@ static int postCurrent(CommandContext &context)
 static int deleteAll(CommandContext &context)
 {
     if (!context.arguments.isEmpty())
-        return usage(context, QStringLiteral("delete-all"));
+        return usageError(context);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -113,20 +107,12 @@ struct SummaryOptions {
 };
 
 // The options; the error text for the user, empty when they are good.
-static QString parseSummaryOptions(const QStringList &arguments, SummaryOptions &options)
+static QString readSummaryOptions(const CommandContext &context, SummaryOptions &options)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &word = arguments[i];
-        if (word == QLatin1String("--narastajaco")) {
-            options.kind = SummaryKind::Cumulative;
-            continue;
-        }
-        if (word != QLatin1String("--wydruk") && word != QLatin1String("--plik"))
-            return QStringLiteral("Nieznana opcja: „%1”.").arg(word);
-        if (i + 1 >= arguments.size())
-            return QStringLiteral("Po „%1” brakuje wartości.").arg(word);
-        (word == QLatin1String("--wydruk") ? options.output : options.file) = arguments[++i];
-    }
+    if (context.hasOption(QStringLiteral("narastajaco")))
+        options.kind = SummaryKind::Cumulative;
+    options.output = context.option(QStringLiteral("wydruk"));
+    options.file = context.option(QStringLiteral("plik"));
     static const QStringList outputs = {QStringLiteral("eksport"), QStringLiteral("bw"),
                                         QStringLiteral("pdf")};
     if (options.output && !outputs.contains(*options.output))
@@ -173,12 +159,12 @@ static bool printSummary(CliSession &session, CommandContext &context, const Sum
 
 static int summary(CommandContext &context)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     SummaryOptions options;
-    const QString error = parseSummaryOptions(context.arguments, options);
+    const QString error = readSummaryOptions(context, options);
     if (!error.isEmpty())
-        return usage(context, QStringLiteral("summary [--narastajaco] [--wydruk eksport|bw|pdf "
-                                             "--plik PLIK]\n")
-                                  + error);
+        return usageError(context, error);
     CliSession session(context);
     if (!session.started())
         return CliFailed;
@@ -194,16 +180,20 @@ static int summary(CommandContext &context)
 
 void addPostingCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("post"), QStringLiteral("księguje miesiąc: post MM"), post);
+    registry.add(QStringLiteral("post"), QStringLiteral("księguje miesiąc"), post)
+        .takes(QStringLiteral("MM"));
     registry.add(QStringLiteral("unpost"),
-                 QStringLiteral("odksięgowuje ostatni zaksięgowany miesiąc: unpost MM"), unpost);
+                 QStringLiteral("odksięgowuje ostatni zaksięgowany miesiąc"), unpost)
+        .takes(QStringLiteral("MM"));
     registry.add(QStringLiteral("post-current"),
                  QStringLiteral("księgowanie bieżące: sumy wszystkich otwartych miesięcy"),
                  postCurrent);
     registry.add(QStringLiteral("summary"),
-                 QStringLiteral("zestawienie zbiorcze: summary [--narastajaco] [--wydruk "
-                                "eksport|bw|pdf --plik PLIK]"),
-                 summary);
+                 QStringLiteral("zestawienie zbiorcze: wiersze sum lub ich wydruk"), summary)
+        .flag(QStringLiteral("narastajaco"), QStringLiteral("sumy narastająco od początku roku"))
+        .value(QStringLiteral("wydruk"), QStringLiteral("eksport|bw|pdf"),
+               QStringLiteral("wydruk zestawienia zamiast wierszy (wymaga --plik)"))
+        .value(QStringLiteral("plik"), QStringLiteral("PLIK"), QStringLiteral("plik wydruku"));
     registry.add(QStringLiteral("delete-all"),
                  QStringLiteral("kasowanie danych demonstracyjnych: usuwa wszystkie zapisy"),
                  deleteAll);

@@ -50,54 +50,34 @@ static std::optional<TPL> codingNamed(const QString &name)
 }
 
 // The options of the command; the error text for the user, empty when they are good.
-static QString parseOptions(const QStringList &args, TextPrintOptions &options)
+static QString readOptions(const CommandContext &context, TextPrintOptions &options)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == QLatin1String("--bez-naglowka")) {
-            options.header = false;
-            continue;
-        }
-        static const QStringList valued = {QStringLiteral("--wyjscie"), QStringLiteral("--plik"),
-                                           QStringLiteral("--kodowanie"), QStringLiteral("--tytul")};
-        if (!valued.contains(arg))
-            return QStringLiteral("Nieznana opcja: „%1”.").arg(arg);
-        if (i + 1 >= args.size())
-            return QStringLiteral("Po „%1” brakuje wartości.").arg(arg);
-        const QString value = args.at(++i);
-        if (arg == QLatin1String("--wyjscie")) {
-            options.output = outputNamed(value, options.pdf);
-            if (!options.output)
-                return QStringLiteral("Nieznane wyjście: „%1” (drukarka, pdf, port, eksport, bw).")
-                    .arg(value);
-        } else if (arg == QLatin1String("--plik")) {
-            options.file = value;
-        } else if (arg == QLatin1String("--kodowanie")) {
-            options.coding = codingNamed(value);
-            if (!options.coding)
-                return QStringLiteral(
-                           "Nieznane kodowanie: „%1” (brak, mazovia, latin, windows).")
-                    .arg(value);
-        } else {
-            options.title = value;
-        }
-    }
+    const QString output = context.option(QStringLiteral("wyjscie")).value_or(QString());
+    options.output = outputNamed(output, options.pdf);
     if (!options.output)
-        return QStringLiteral("Podaj wyjście wydruku: --wyjscie drukarka|pdf|port|eksport|bw.");
+        return QStringLiteral("Nieznane wyjście: „%1” (drukarka, pdf, port, eksport, bw).").arg(output);
+    if (const std::optional<QString> coding = context.option(QStringLiteral("kodowanie"))) {
+        options.coding = codingNamed(*coding);
+        if (!options.coding)
+            return QStringLiteral("Nieznane kodowanie: „%1” (brak, mazovia, latin, windows).")
+                .arg(*coding);
+    }
+    options.file = context.option(QStringLiteral("plik"));
+    options.title = context.option(QStringLiteral("tytul")).value_or(QString());
+    options.header = !context.hasOption(QStringLiteral("bez-naglowka"));
     if (options.pdf && !options.file)
         return QStringLiteral("Wydruk do PDF wymaga nazwy pliku: --plik PLIK.pdf.");
     return QString();
 }
 
-int runTextPrint(CommandContext &context, QTextStream &input)
+static int printLines(CommandContext &context, QTextStream &input)
 {
+    if (!context.arguments.isEmpty())
+        return usageError(context);
     TextPrintOptions options;
-    const QString error = parseOptions(context.arguments, options);
-    if (!error.isEmpty()) {
-        context.err << "ksiega-cli text-print: " << error << '\n';
-        context.err.flush();
-        return CliUsageError;
-    }
+    const QString error = readOptions(context, options);
+    if (!error.isEmpty())
+        return usageError(context, error);
 
     // Started among a firm's data, the page header names the firm and the operator as the
     // program's would; elsewhere the text prints with what the command line gives.
@@ -132,11 +112,33 @@ int runTextPrint(CommandContext &context, QTextStream &input)
     return opened ? CliSuccess : CliFailed;
 }
 
+static CommandEntry textPrintCommand(CommandFunction run)
+{
+    CommandEntry command{QStringLiteral("drukuje linie z wejścia przez moduł wydruku tekstowego"),
+                         QString(), CommandOptions(), std::move(run), nullptr};
+    command
+        .value(QStringLiteral("wyjscie"), QStringLiteral("drukarka|pdf|port|eksport|bw"),
+               QStringLiteral("dokąd idzie wydruk"))
+        .required()
+        .value(QStringLiteral("plik"), QStringLiteral("PLIK"),
+               QStringLiteral("plik PDF (wymagany dla pdf) lub plik eksportu"))
+        .value(QStringLiteral("kodowanie"), QStringLiteral("brak|mazovia|latin|windows"),
+               QStringLiteral("kodowanie polskich liter (domyślnie z ustawień wydruku)"))
+        .value(QStringLiteral("tytul"), QStringLiteral("TYTUŁ"), QStringLiteral("tytuł wydruku w nagłówku"))
+        .flag(QStringLiteral("bez-naglowka"), QStringLiteral("bez nagłówka i stopki strony"));
+    return command;
+}
+
+int runTextPrint(CommandContext &context, QTextStream &input)
+{
+    const CommandEntry command = textPrintCommand(
+        [&input](CommandContext &named) { return printLines(named, input); });
+    return runCommand(command, QStringLiteral("text-print"), context);
+}
+
 void addPrintCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("text-print"),
-                 QStringLiteral("drukuje linie z wejścia przez moduł wydruku tekstowego"),
-                 [](CommandContext &context) {
+    registry.add(QStringLiteral("text-print"), textPrintCommand([](CommandContext &context) {
                      QFile standardInput;
                      if (!standardInput.open(stdin, QIODevice::ReadOnly)) {
                          context.prompter.error(QStringLiteral("Błąd odczytu wejścia."));
@@ -144,6 +146,6 @@ void addPrintCommands(CommandRegistry &registry)
                      }
                      QTextStream input(&standardInput);
                      input.setEncoding(QStringConverter::Utf8);
-                     return runTextPrint(context, input);
-                 });
+                     return printLines(context, input);
+                 }));
 }

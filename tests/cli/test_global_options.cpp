@@ -21,6 +21,14 @@ TEST(GlobalOptions, OptionsInAnyOrderBeforeTheCommand)
 
 TEST(GlobalOptions, DesktopFormsAreAcceptedAmongTheOptions)
 {
+    // "_" stands for a space only in the desktop form; --dr takes the path as it is.
+    EXPECT_EQ(parseGlobalOptions({"--dr", "/srv/biuro_rachunkowe"}).options.start.dataRoot,
+              "/srv/biuro_rachunkowe/");
+    const GlobalOptionsResult upper = parseGlobalOptions({"ROK", "2021", "Dr=/x", "status"});
+    EXPECT_EQ(upper.options.start.year, "2021");
+    EXPECT_EQ(upper.options.start.dataRoot, "/x/");
+    EXPECT_EQ(upper.options.command, QStringList({"status"}));
+
     const GlobalOptionsResult parsed =
         parseGlobalOptions({"--miesiac=12", "DR=/srv/biuro_rachunkowe", "rok", "2020", "raport"});
     ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
@@ -57,13 +65,17 @@ TEST(GlobalOptions, UsageErrorsInPolish)
     const QList<std::pair<QStringList, QString>> cases = {
         {{"--rok", "19"}, "Niepoprawny rok: „19” (oczekiwano czterech cyfr)."},
         {{"rok", "dwa"}, "Niepoprawny rok: „dwa” (oczekiwano czterech cyfr)."},
-        {{"rok"}, "Po „rok” brakuje roku."},
+        {{"rok"}, "Opcja rok wymaga wartości."},
+        {{"dr="}, "Opcja dr= wymaga wartości."},
         {{"--dr"}, "Opcja --dr wymaga wartości."},
         {{"--operator="}, "Opcja --operator wymaga wartości."},
         {{"--answers", "t,moze"}, "Nieznana odpowiedź: „moze”."},
         {{"--answers", "t,,n"}, "Nieznana odpowiedź: „”."},
         {{"--version=2"}, "Opcja --version nie przyjmuje wartości."},
         {{"--verbose", "raport"}, "Nieznana opcja: --verbose"},
+        {{"--mies", "3", "raport"}, "Nieznana opcja: --mies"},
+        {{"--miesiacX=3", "raport"}, "Nieznana opcja: --miesiacX"},
+        {{"--Rok", "2019", "raport"}, "Nieznana opcja: --Rok"},
     };
     for (const auto &[args, error] : cases) {
         const GlobalOptionsResult parsed = parseGlobalOptions(args);
