@@ -137,7 +137,7 @@ CommandFunction inLedger(Action action)
     return [action](CommandContext &context) -> int {
         CliSession session(context);
         if (!session.started())
-            return int(CliFailed);
+            return CliFailed;
         SelectWorkingMonth(session.dane, session.environment.workingMonth);
         return action(context, session.dane, context.arguments);
     };
@@ -165,7 +165,7 @@ void addEntryCommands(CommandRegistry &registry)
 {
     CommandRegistry &entry = registry.addGroup(QStringLiteral("entry"), QStringLiteral("zapisy księgi"));
     entry.add(QStringLiteral("add"),
-              QStringLiteral("nowy zapis w miesiącu --miesiac (wypisuje jego numer)"), inLedger(add))
+              QStringLiteral("nowy zapis w miesiącu roboczym (wypisuje jego numer)"), inLedger(add))
         .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
     entry.add(QStringLiteral("edit"), QStringLiteral("zmienia pola zapisu"), inLedger(edit))
         .takes(QStringLiteral("LP POLE=WARTOŚĆ ..."));

@@ -1,5 +1,6 @@
 #include "cli_program.h"
 
+#include <QDir>
 #include <QFile>
 
 using CoreCommands = CliProgramTest;
@@ -28,6 +29,46 @@ TEST_F(CoreCommands, InitRefusesToOverwrite)
     EXPECT_TRUE(again.err.contains("Tabela już istnieje")) << again.err.toStdString();
     EXPECT_EQ(run({"init", "--rok", "19"}).code, 2);
     EXPECT_EQ(run({"init", "--nie-ma-takiej"}).code, 2);
+}
+
+TEST_F(CoreCommands, InitTakesWholeOptionNamesOnlyAndMakesNothingOnAUsageError)
+{
+    const QList<QStringList> refused = {{"init", "--firmaXYZ", "Test"}, {"init", "--fir", "Test"},
+                                        {"init", "--firma"}, {"init", "--firma="},
+                                        {"init", "--demo=tak"}, {"init", "--rok", "2019", "nadmiar"}};
+    for (const QStringList &args : refused) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+        EXPECT_TRUE(result.err.contains("Użycie: ksiega-cli init [--firma NAZWA]"))
+            << result.err.toStdString();
+    }
+    EXPECT_EQ(run({"init", "--firmaXYZ", "Test"}).err.section('\n', 0, 0),
+              "ksiega-cli init: Nieznana opcja: --firmaXYZ");
+    EXPECT_EQ(run({"init", "--firma"}).err.section('\n', 0, 0),
+              "ksiega-cli init: Opcja --firma wymaga wartości.");
+    EXPECT_FALSE(QFile::exists(at("KSIEGA.DB")));
+
+    const CliResult joined = run({"init", "--firma=Łąka Sp. z o.o.", "--rok=2019", "--operator", "Nowak Anna"});
+    ASSERT_EQ(joined.code, 0) << joined.err.toStdString();
+    EXPECT_EQ(joined.out, "Założono dane firmy \"Łąka Sp. z o.o.\" na rok 2019.\n");
+    EXPECT_TRUE(run({"status"}).out.contains("\nuzytkownik: Nowak Anna\n"));
+}
+
+// "dr=" and "rok" as the desktop program takes them: "_" in the path stands for a space.
+TEST_F(CoreCommands, DesktopFormsNameTheDataRootAndTheYear)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath("biuro rachunkowe"));
+    ASSERT_EQ(run({"--dr", "biuro rachunkowe", "init", "--rok", "2019"}).code, 0);
+    const CliResult desktop = run({"DR=biuro_rachunkowe", "Rok", "2019", "--miesiac=3", "status"});
+    EXPECT_EQ(desktop.code, 0) << desktop.err.toStdString();
+    EXPECT_TRUE(desktop.out.startsWith("katalog: biuro rachunkowe/\nrok: 2019\nmiesiac: 03\n"))
+        << desktop.out.toStdString();
+    EXPECT_TRUE(desktop.err.isEmpty()) << desktop.err.toStdString();
+
+    const CliResult literal = run({"--dr", "biuro_rachunkowe", "--rok", "2019", "status"});
+    EXPECT_TRUE(literal.out.startsWith("katalog: biuro_rachunkowe/\n")) << literal.out.toStdString();
+    EXPECT_TRUE(literal.err.contains("Baza : biuro_rachunkowe/FIRMA.DB")) << literal.err.toStdString();
 }
 
 TEST_F(CoreCommands, DumpShowsTheSumsRowsWithTheirCalculatedIncome)
