@@ -21,8 +21,9 @@ QString cliUsage(const CommandRegistry &commands)
                                      "spację) oraz rok RRRR.\n");
     if (commands.commands().empty())
         return usage + QStringLiteral("Brak dostępnych poleceń.\n");
-    return usage + QStringLiteral("Opis polecenia i jego opcji: ksiega-cli POLECENIE --help\n"
-                                  "Polecenia:\n")
+    return usage
+           + QStringLiteral("Opis polecenia i jego opcji: ksiega-cli POLECENIE --help\n"
+                            "Polecenia:\n")
            + commandList(commands, false);
 }
 

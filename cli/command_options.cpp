@@ -162,7 +162,8 @@ ParsedOptions CommandOptions::parse(const QStringList &words) const
     });
     for (const Option &option : options_) {
         if (option.required && !alone && !result.isSet(option.name)) {
-            result.error = optionMissing(OptionPrefix + option.name + QLatin1Char(' ') + option.valueName);
+            result.error =
+                optionMissing(OptionPrefix + option.name + QLatin1Char(' ') + option.valueName);
             return result;
         }
     }

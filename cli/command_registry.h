@@ -51,8 +51,8 @@ struct CommandContext {
 using CommandFunction = std::function<int(CommandContext &)>;
 
 struct CommandEntry {
-    QString summary;     // one Polish line for the usage text
-    QString words;       // what the command takes besides its options: "NR POLE=WARTOŚĆ ..."
+    QString summary; // one Polish line for the usage text
+    QString words;   // what the command takes besides its options: "NR POLE=WARTOŚĆ ..."
     CommandOptions options;
     CommandFunction run; // empty for a group
     std::shared_ptr<CommandRegistry> subcommands;

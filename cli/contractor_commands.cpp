@@ -31,7 +31,8 @@ std::optional<QList<FieldAssignment>> contractorAssignments(const QStringList &w
         [&among](const QString &name, QString &refusal) -> std::optional<QString> {
             if (name.compare(QLatin1String("NR"), Qt::CaseInsensitive) != 0)
                 return among(name, refusal);
-            refusal = QStringLiteral("Numer nadaje katalog; zmiana numeru: contractor renumber NR NOWY");
+            refusal =
+                QStringLiteral("Numer nadaje katalog; zmiana numeru: contractor renumber NR NOWY");
             return std::nullopt;
         },
         error);
@@ -95,7 +96,8 @@ int assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments
 int add(CommandContext &context)
 {
     QString error;
-    const auto assignments = contractorAssignments(context.arguments, ContractorEditFields(), error);
+    const auto assignments =
+        contractorAssignments(context.arguments, ContractorEditFields(), error);
     if (!assignments)
         return usageError(context, error);
     CliSession session(context);
@@ -112,7 +114,8 @@ int add(CommandContext &context)
 int edit(CommandContext &context)
 {
     QString error;
-    const auto assignments = contractorAssignments(context.arguments.mid(1), ContractorEditFields(), error);
+    const auto assignments =
+        contractorAssignments(context.arguments.mid(1), ContractorEditFields(), error);
     const bool wordsFit = assignments && !assignments->isEmpty();
     return onContractor(
         context, wordsFit,
@@ -178,7 +181,8 @@ int show(CommandContext &context)
 }
 
 // The contractor's description, linked to it as the window links it.
-int writeNote(CommandContext &context, CliSession &session, const QList<FieldAssignment> &assignments)
+int writeNote(CommandContext &context, CliSession &session,
+              const QList<FieldAssignment> &assignments)
 {
     if (!session.dane.TKONTRAHo.isOpen()) {
         context.prompter.error(QStringLiteral("Brak bazy opisów kontrahentów."));
@@ -201,7 +205,8 @@ int writeNote(CommandContext &context, CliSession &session, const QList<FieldAss
 int note(CommandContext &context)
 {
     QString error;
-    const auto assignments = contractorAssignments(context.arguments.mid(1), ContractorNoteFields(), error);
+    const auto assignments =
+        contractorAssignments(context.arguments.mid(1), ContractorNoteFields(), error);
     const bool wordsFit = assignments && !assignments->isEmpty();
     return onContractor(
         context, wordsFit,
@@ -268,28 +273,37 @@ void addContractorCommands(CommandRegistry &registry)
         registry.addGroup(QStringLiteral("contractor"), QStringLiteral("katalog kontrahentów"));
     catalogue
         .add(QStringLiteral("add"),
-             QStringLiteral("kontrahent z następnym numerem (wypisuje go); pola w podanej kolejności"),
+             QStringLiteral(
+                 "kontrahent z następnym numerem (wypisuje go); pola w podanej kolejności"),
              add)
         .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
     catalogue.add(QStringLiteral("edit"), QStringLiteral("zmienia pola kontrahenta"), edit)
         .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
-    catalogue.add(QStringLiteral("list"), QStringLiteral("kontrahenci: numer, NIP, skrót, miejscowość"), list)
+    catalogue
+        .add(QStringLiteral("list"), QStringLiteral("kontrahenci: numer, NIP, skrót, miejscowość"),
+             list)
         .value(QStringLiteral("po"), QStringLiteral("NR|NIP|SKROT|MIEJSC"),
                QStringLiteral("porządek listy (domyślnie NR)"));
-    catalogue.add(QStringLiteral("show"), QStringLiteral("wszystkie pola kontrahenta i jego opisu"), show)
+    catalogue
+        .add(QStringLiteral("show"), QStringLiteral("wszystkie pola kontrahenta i jego opisu"),
+             show)
         .takes(QStringLiteral("NR"));
     catalogue.add(QStringLiteral("note"), QStringLiteral("zmienia pola opisu kontrahenta"), note)
         .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
-    catalogue.add(QStringLiteral("renumber"), QStringLiteral("nadaje kontrahentowi nowy numer"), renumber)
+    catalogue
+        .add(QStringLiteral("renumber"), QStringLiteral("nadaje kontrahentowi nowy numer"),
+             renumber)
         .takes(QStringLiteral("NR NOWY"));
-    catalogue.add(QStringLiteral("delete"), QStringLiteral("usuwa kontrahenta po pytaniu „Usuń rekord”"),
-                  deleteOne)
+    catalogue
+        .add(QStringLiteral("delete"), QStringLiteral("usuwa kontrahenta po pytaniu „Usuń rekord”"),
+             deleteOne)
         .takes(QStringLiteral("NR"));
     catalogue.add(QStringLiteral("envelope"), QStringLiteral("koperta kontrahenta"), envelope)
         .takes(QStringLiteral("NR"))
         .value(QStringLiteral("pdf"), QStringLiteral("PLIK"),
                QStringLiteral("koperta do pliku PDF zamiast na drukarkę"));
-    catalogue.add(QStringLiteral("margins"), QStringLiteral("pokazuje lub ustawia marginesy koperty (mm)"),
-                  margins)
+    catalogue
+        .add(QStringLiteral("margins"),
+             QStringLiteral("pokazuje lub ustawia marginesy koperty (mm)"), margins)
         .takes(QStringLiteral("[GÓRNY LEWY]"));
 }

@@ -17,15 +17,19 @@ int init(CommandContext &context)
         return usageError(context);
     NewDataRoot request;
     request.dataRoot = context.options.start.dataRoot.value_or(QString());
-    request.year = context.option(QStringLiteral("rok")).value_or(
-        context.options.start.year.value_or(today().toString(QStringLiteral("yyyy"))));
-    request.firmName = context.option(QStringLiteral("firma")).value_or(QStringLiteral("Moja Firma"));
-    request.operatorName = context.option(QStringLiteral("operator"))
-                               .value_or(context.options.operatorName.value_or(QStringLiteral("Administrator")));
+    request.year = context.option(QStringLiteral("rok"))
+                       .value_or(context.options.start.year.value_or(
+                           today().toString(QStringLiteral("yyyy"))));
+    request.firmName =
+        context.option(QStringLiteral("firma")).value_or(QStringLiteral("Moja Firma"));
+    request.operatorName =
+        context.option(QStringLiteral("operator"))
+            .value_or(context.options.operatorName.value_or(QStringLiteral("Administrator")));
     request.demo = context.hasOption(QStringLiteral("demo"));
     static const QRegularExpression fourDigits(QStringLiteral("^[12]\\d{3}$"));
     if (!fourDigits.match(request.year).hasMatch())
-        return usageError(context, QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
+        return usageError(context,
+                          QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
     createDataRoot(request);
     context.out << QStringLiteral("Założono dane firmy \"%1\" na rok %2.\n")
                        .arg(request.firmName, request.year);
@@ -61,7 +65,8 @@ int dump(CommandContext &context)
 
 void addCoreCommands(CommandRegistry &registry)
 {
-    registry.add(QStringLiteral("init"), QStringLiteral("zakłada nowe dane w bieżącym katalogu"), init)
+    registry
+        .add(QStringLiteral("init"), QStringLiteral("zakłada nowe dane w bieżącym katalogu"), init)
         .value(QStringLiteral("firma"), QStringLiteral("NAZWA"),
                QStringLiteral("nazwa firmy (domyślnie „Moja Firma”)"))
         .value(QStringLiteral("rok"), QStringLiteral("RRRR"),
@@ -70,9 +75,10 @@ void addCoreCommands(CommandRegistry &registry)
                QStringLiteral("pierwszy użytkownik (domyślnie „Administrator”)"))
         .flag(QStringLiteral("demo"), QStringLiteral("z danymi demonstracyjnymi"));
     registry.add(QStringLiteral("status"), QStringLiteral("pokazuje stan po uruchomieniu"), status);
-    registry.add(QStringLiteral("dump"),
-                 QStringLiteral("wypisuje tabelę, np. KSIEGA/SUMA, FIRMA (tabela firmy) lub KSIEGA "
-                                "(tabela parametrów)"),
-                 dump)
+    registry
+        .add(QStringLiteral("dump"),
+             QStringLiteral("wypisuje tabelę, np. KSIEGA/SUMA, FIRMA (tabela firmy) lub KSIEGA "
+                            "(tabela parametrów)"),
+             dump)
         .takes(QStringLiteral("ŚCIEŻKA"));
 }

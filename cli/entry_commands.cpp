@@ -163,17 +163,21 @@ int renumber(CommandContext &context)
 
 void addEntryCommands(CommandRegistry &registry)
 {
-    CommandRegistry &entry = registry.addGroup(QStringLiteral("entry"), QStringLiteral("zapisy księgi"));
-    entry.add(QStringLiteral("add"),
-              QStringLiteral("nowy zapis w miesiącu roboczym (wypisuje jego numer)"), inLedger(add))
+    CommandRegistry &entry =
+        registry.addGroup(QStringLiteral("entry"), QStringLiteral("zapisy księgi"));
+    entry
+        .add(QStringLiteral("add"),
+             QStringLiteral("nowy zapis w miesiącu roboczym (wypisuje jego numer)"), inLedger(add))
         .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
     entry.add(QStringLiteral("edit"), QStringLiteral("zmienia pola zapisu"), inLedger(edit))
         .takes(QStringLiteral("LP POLE=WARTOŚĆ ..."));
-    entry.add(QStringLiteral("copy"),
-              QStringLiteral("kopia zapisu w pierwszym otwartym miesiącu, z dzisiejszą datą"),
-              inLedger(copy))
+    entry
+        .add(QStringLiteral("copy"),
+             QStringLiteral("kopia zapisu w pierwszym otwartym miesiącu, z dzisiejszą datą"),
+             inLedger(copy))
         .takes(QStringLiteral("LP [POLE=WARTOŚĆ ...]"));
-    entry.add(QStringLiteral("delete"), QStringLiteral("anuluje zapis po pytaniu"), inLedger(remove))
+    entry
+        .add(QStringLiteral("delete"), QStringLiteral("anuluje zapis po pytaniu"), inLedger(remove))
         .takes(QStringLiteral("LP"));
     registry.add(QStringLiteral("renumber"),
                  QStringLiteral("przenumerowanie zapisów otwartych miesięcy według dat"), renumber);

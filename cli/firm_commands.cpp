@@ -125,15 +125,17 @@ int userDelete(CommandContext &context)
 
 void addFirmCommands(CommandRegistry &registry)
 {
-    CommandRegistry &firm = registry.addGroup(QStringLiteral("firm"), QStringLiteral("dane o firmie"));
-    firm.add(QStringLiteral("show"), QStringLiteral("pola okna danych firmy, jedno POLE=WARTOŚĆ w wierszu"),
-             firmShow);
+    CommandRegistry &firm =
+        registry.addGroup(QStringLiteral("firm"), QStringLiteral("dane o firmie"));
+    firm.add(QStringLiteral("show"),
+             QStringLiteral("pola okna danych firmy, jedno POLE=WARTOŚĆ w wierszu"), firmShow);
     firm.add(QStringLiteral("set"),
              QStringLiteral("ustawia pola w podanej kolejności, jak okno danych firmy, i zapisuje"),
              firmSet)
         .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
 
-    CommandRegistry &user = registry.addGroup(QStringLiteral("user"), QStringLiteral("użytkownicy"));
+    CommandRegistry &user =
+        registry.addGroup(QStringLiteral("user"), QStringLiteral("użytkownicy"));
     user.add(QStringLiteral("list"), QStringLiteral("użytkownicy i bieżący użytkownik"), userList);
     user.add(QStringLiteral("add"), QStringLiteral("dodaje użytkownika"), userAdd)
         .takes(QStringLiteral("NAZWISKO"));

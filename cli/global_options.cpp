@@ -51,9 +51,9 @@ static QString applyOption(GlobalOptions &options, const OptionUse &use)
     const QString &value = use.value;
     if (use.name == QLatin1String("dr")) {
         // The desktop form reads "_" as a space, as the desktop program does.
-        options.start.dataRoot = use.desktopForm
-                                     ? parseProgramArguments({QStringLiteral("dr=") + value}).dataRoot
-                                     : withTrailingSlash(value);
+        options.start.dataRoot =
+            use.desktopForm ? parseProgramArguments({QStringLiteral("dr=") + value}).dataRoot
+                            : withTrailingSlash(value);
     } else if (use.name == QLatin1String("rok")) {
         if (!isYear(value))
             return QStringLiteral("Niepoprawny rok: „%1” (oczekiwano czterech cyfr).").arg(value);

@@ -21,8 +21,8 @@ int failed(CommandContext &context, const QString &text)
 
 // Runs `action` on the program's data once `table` is open; `whenClosed` says why not, when
 // the start sequence has not said it already.
-int onTable(CommandContext &context, Cursor TDANE::*table, const std::function<int(TDANE &)> &action,
-            const QString &whenClosed = QString())
+int onTable(CommandContext &context, Cursor TDANE::*table,
+            const std::function<int(TDANE &)> &action, const QString &whenClosed = QString())
 {
     CliSession session(context);
     if (!session.started())
@@ -112,7 +112,8 @@ int taxpayerEdit(CommandContext &context)
 int taxpayerDelete(CommandContext &context)
 {
     qint64 number = 0;
-    if (context.arguments.size() != 1 || !readNumber(context.arguments.first(), number) || number < 1)
+    if (context.arguments.size() != 1 || !readNumber(context.arguments.first(), number)
+        || number < 1)
         return usageError(context);
     return onTaxpayers(context, [&](TDANE &dane) -> int {
         if (!FindTaxpayer(dane, int(number)))
@@ -140,8 +141,8 @@ int constantsList(CommandContext &context)
     if (!context.arguments.isEmpty())
         return usageError(context);
     return onTable(context, &TDANE::TSTALE, [&](TDANE &dane) -> int {
-        static const QStringList columns = {QStringLiteral("KOD"),     QStringLiteral("NAZWA"),
-                                            QStringLiteral("JM"),      QStringLiteral("WARTOSC"),
+        static const QStringList columns = {QStringLiteral("KOD"),      QStringLiteral("NAZWA"),
+                                            QStringLiteral("JM"),       QStringLiteral("WARTOSC"),
                                             QStringLiteral("KWOTAMIN"), QStringLiteral("DATA")};
         context.out << columns.join(QLatin1Char('\t')) << '\n';
         for (dane.TSTALE.first(); !dane.TSTALE.eof(); dane.TSTALE.next())
@@ -158,7 +159,8 @@ int constantsSet(CommandContext &context)
     return onTable(context, &TDANE::TSTALE, [&](TDANE &dane) -> int {
         Cursor &table = dane.TSTALE;
         QString error;
-        const auto assignments = parseAssignments(context.arguments.mid(1), fieldOfTable(table), error);
+        const auto assignments =
+            parseAssignments(context.arguments.mid(1), fieldOfTable(table), error);
         if (!assignments)
             return usageError(context, error);
         // As in the constants window: the names and units are fixed, the values are the user's.
@@ -220,7 +222,8 @@ int declarationNew(CommandContext &context)
         return usageError(context, QStringLiteral("Okres to MM-RRRR: %1").arg(*period));
     return onDeclarations(context, [&](TDANE &dane) -> int {
         if (HasTaxpayers(dane) && !FindTaxpayer(dane, int(taxpayerNumber)))
-            return failed(context, QStringLiteral("Brak podatnika o numerze %1.").arg(taxpayerNumber));
+            return failed(context,
+                          QStringLiteral("Brak podatnika o numerze %1.").arg(taxpayerNumber));
         if (NewDeclaration(dane, context.prompter) != NewDeclarationResult::Created)
             return CliFailed;
         if (period)
@@ -281,7 +284,8 @@ bool numberAndAssignments(const QStringList &words)
 int declarationSet(CommandContext &context, TDANE &dane)
 {
     QString error;
-    const auto assignments = parseAssignments(context.arguments.mid(1), fieldOfTable(dane.TDEK), error);
+    const auto assignments =
+        parseAssignments(context.arguments.mid(1), fieldOfTable(dane.TDEK), error);
     if (!assignments)
         return usageError(context, error);
     return assignAndSave(dane.TDEK, *assignments, context.prompter) ? CliSuccess : CliFailed;
@@ -290,7 +294,7 @@ int declarationSet(CommandContext &context, TDANE &dane)
 int declarationImport(CommandContext &context, TDANE &dane)
 {
     return ImportLedgerData(dane, context.prompter) && !dane.TDEK.isEditing() ? CliSuccess
-                                                                             : CliFailed;
+                                                                              : CliFailed;
 }
 
 int declarationCopy(CommandContext &context, TDANE &dane)
@@ -320,29 +324,38 @@ int declarationShow(CommandContext &context, TDANE &dane)
 
 void addPit5Commands(CommandRegistry &registry)
 {
-    CommandRegistry &taxpayer = registry.addGroup(QStringLiteral("taxpayer"), QStringLiteral("podatnicy"));
-    taxpayer.add(QStringLiteral("add"), QStringLiteral("nowy podatnik (wypisuje jego numer)"), taxpayerAdd)
+    CommandRegistry &taxpayer =
+        registry.addGroup(QStringLiteral("taxpayer"), QStringLiteral("podatnicy"));
+    taxpayer
+        .add(QStringLiteral("add"), QStringLiteral("nowy podatnik (wypisuje jego numer)"),
+             taxpayerAdd)
         .takes(QStringLiteral("POLE=WARTOŚĆ ..."));
     taxpayer.add(QStringLiteral("edit"), QStringLiteral("zmienia pola podatnika"), taxpayerEdit)
         .takes(QStringLiteral("NR POLE=WARTOŚĆ ..."));
-    taxpayer.add(QStringLiteral("delete"), QStringLiteral("usuwa podatnika po pytaniu"), taxpayerDelete)
+    taxpayer
+        .add(QStringLiteral("delete"), QStringLiteral("usuwa podatnika po pytaniu"), taxpayerDelete)
         .takes(QStringLiteral("NR"));
-    taxpayer.add(QStringLiteral("list"), QStringLiteral("podatnicy, jeden w wierszu"), taxpayerList);
+    taxpayer.add(QStringLiteral("list"), QStringLiteral("podatnicy, jeden w wierszu"),
+                 taxpayerList);
 
     CommandRegistry &constants =
         registry.addGroup(QStringLiteral("constants"), QStringLiteral("stałe podatkowe"));
     constants.add(QStringLiteral("list"), QStringLiteral("stałe, jedna w wierszu"), constantsList);
-    constants.add(QStringLiteral("set"), QStringLiteral("zmienia wartość, kwotę minimalną lub datę stałej"),
-                  constantsSet)
+    constants
+        .add(QStringLiteral("set"),
+             QStringLiteral("zmienia wartość, kwotę minimalną lub datę stałej"), constantsSet)
         .takes(QStringLiteral("KOD POLE=WARTOŚĆ ..."));
 
-    CommandRegistry &pit5 = registry.addGroup(QStringLiteral("pit5"), QStringLiteral("deklaracje PIT-5"));
-    pit5.add(QStringLiteral("new"), QStringLiteral("nowa deklaracja podatnika (wypisuje jej numer AUTO)"),
-             declarationNew)
+    CommandRegistry &pit5 =
+        registry.addGroup(QStringLiteral("pit5"), QStringLiteral("deklaracje PIT-5"));
+    pit5.add(QStringLiteral("new"),
+             QStringLiteral("nowa deklaracja podatnika (wypisuje jej numer AUTO)"), declarationNew)
         .value(QStringLiteral("podatnik"), QStringLiteral("NR"), QStringLiteral("numer podatnika"))
         .required()
-        .value(QStringLiteral("okres"), QStringLiteral("MM-RRRR"), QStringLiteral("okres deklaracji"));
-    pit5.add(QStringLiteral("list"), QStringLiteral("deklaracje, jedna w wierszu"), declarationList);
+        .value(QStringLiteral("okres"), QStringLiteral("MM-RRRR"),
+               QStringLiteral("okres deklaracji"));
+    pit5.add(QStringLiteral("list"), QStringLiteral("deklaracje, jedna w wierszu"),
+             declarationList);
     pit5.add(QStringLiteral("set"), QStringLiteral("zmienia pola deklaracji i ją przelicza"),
              onDeclaration(Computes::Yes, numberAndAssignments, declarationSet))
         .takes(QStringLiteral("AUTO POLE=WARTOŚĆ ..."));

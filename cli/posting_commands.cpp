@@ -182,14 +182,16 @@ void addPostingCommands(CommandRegistry &registry)
 {
     registry.add(QStringLiteral("post"), QStringLiteral("księguje miesiąc"), post)
         .takes(QStringLiteral("MM"));
-    registry.add(QStringLiteral("unpost"),
-                 QStringLiteral("odksięgowuje ostatni zaksięgowany miesiąc"), unpost)
+    registry
+        .add(QStringLiteral("unpost"), QStringLiteral("odksięgowuje ostatni zaksięgowany miesiąc"),
+             unpost)
         .takes(QStringLiteral("MM"));
     registry.add(QStringLiteral("post-current"),
                  QStringLiteral("księgowanie bieżące: sumy wszystkich otwartych miesięcy"),
                  postCurrent);
-    registry.add(QStringLiteral("summary"),
-                 QStringLiteral("zestawienie zbiorcze: wiersze sum lub ich wydruk"), summary)
+    registry
+        .add(QStringLiteral("summary"),
+             QStringLiteral("zestawienie zbiorcze: wiersze sum lub ich wydruk"), summary)
         .flag(QStringLiteral("narastajaco"), QStringLiteral("sumy narastająco od początku roku"))
         .value(QStringLiteral("wydruk"), QStringLiteral("eksport|bw|pdf"),
                QStringLiteral("wydruk zestawienia zamiast wierszy (wymaga --plik)"))

@@ -55,7 +55,8 @@ static QString readOptions(const CommandContext &context, TextPrintOptions &opti
     const QString output = context.option(QStringLiteral("wyjscie")).value_or(QString());
     options.output = outputNamed(output, options.pdf);
     if (!options.output)
-        return QStringLiteral("Nieznane wyjście: „%1” (drukarka, pdf, port, eksport, bw).").arg(output);
+        return QStringLiteral("Nieznane wyjście: „%1” (drukarka, pdf, port, eksport, bw).")
+            .arg(output);
     if (const std::optional<QString> coding = context.option(QStringLiteral("kodowanie"))) {
         options.coding = codingNamed(*coding);
         if (!options.coding)
@@ -124,15 +125,16 @@ static CommandEntry textPrintCommand(CommandFunction run)
                QStringLiteral("plik PDF (wymagany dla pdf) lub plik eksportu"))
         .value(QStringLiteral("kodowanie"), QStringLiteral("brak|mazovia|latin|windows"),
                QStringLiteral("kodowanie polskich liter (domyślnie z ustawień wydruku)"))
-        .value(QStringLiteral("tytul"), QStringLiteral("TYTUŁ"), QStringLiteral("tytuł wydruku w nagłówku"))
+        .value(QStringLiteral("tytul"), QStringLiteral("TYTUŁ"),
+               QStringLiteral("tytuł wydruku w nagłówku"))
         .flag(QStringLiteral("bez-naglowka"), QStringLiteral("bez nagłówka i stopki strony"));
     return command;
 }
 
 int runTextPrint(CommandContext &context, QTextStream &input)
 {
-    const CommandEntry command = textPrintCommand(
-        [&input](CommandContext &named) { return printLines(named, input); });
+    const CommandEntry command =
+        textPrintCommand([&input](CommandContext &named) { return printLines(named, input); });
     return runCommand(command, QStringLiteral("text-print"), context);
 }
 

@@ -35,7 +35,8 @@ TEST(CommandOptions, ValueInTheNextWordOrAfterTheEqualsSign)
     EXPECT_EQ(valuesOf(joined), valuesOf(spaced));
 
     // Only the first "=" ends the name; the next word is the value whatever it looks like.
-    const ParsedOptions odd = printOptions().parse({"--wyjscie", "--bez-naglowka", "--plik=a=b.txt"});
+    const ParsedOptions odd =
+        printOptions().parse({"--wyjscie", "--bez-naglowka", "--plik=a=b.txt"});
     ASSERT_TRUE(odd.ok()) << odd.error.toStdString();
     EXPECT_EQ(valuesOf(odd), QStringList({"wyjscie=--bez-naglowka", "plik=a=b.txt"}));
     EXPECT_FALSE(odd.isSet("bez-naglowka"));
@@ -121,9 +122,8 @@ TEST(CommandOptions, SynopsisShowsWhatIsRequired)
 {
     EXPECT_EQ(printOptions().synopsis(),
               "--wyjscie RODZAJ [--plik PLIK] [--tytul TYTUŁ] [--bez-naglowka]");
-    EXPECT_EQ(printOptions().help(),
-              "  --wyjscie RODZAJ  dokąd idzie wydruk\n"
-              "  --plik PLIK       plik wydruku\n"
-              "  --tytul TYTUŁ     tytuł\n"
-              "  --bez-naglowka    bez nagłówka\n");
+    EXPECT_EQ(printOptions().help(), "  --wyjscie RODZAJ  dokąd idzie wydruk\n"
+                                     "  --plik PLIK       plik wydruku\n"
+                                     "  --tytul TYTUŁ     tytuł\n"
+                                     "  --bez-naglowka    bez nagłówka\n");
 }

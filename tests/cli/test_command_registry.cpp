@@ -118,6 +118,7 @@ TEST(CommandDispatch, HelpListsTheOptionsOfACommandAndTheCommandsOfAGroup)
     const CliRun program({"--help"});
     EXPECT_EQ(program.code, CliSuccess);
     EXPECT_TRUE(program.output.contains("  --miesiac MM "));
-    EXPECT_TRUE(program.output.contains("  katalog           katalog kontrahentów: koperta | pokaz\n"))
+    EXPECT_TRUE(
+        program.output.contains("  katalog           katalog kontrahentów: koperta | pokaz\n"))
         << program.output.toStdString();
 }

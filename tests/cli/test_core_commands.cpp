@@ -33,9 +33,12 @@ TEST_F(CoreCommands, InitRefusesToOverwrite)
 
 TEST_F(CoreCommands, InitTakesWholeOptionNamesOnlyAndMakesNothingOnAUsageError)
 {
-    const QList<QStringList> refused = {{"init", "--firmaXYZ", "Test"}, {"init", "--fir", "Test"},
-                                        {"init", "--firma"}, {"init", "--firma="},
-                                        {"init", "--demo=tak"}, {"init", "--rok", "2019", "nadmiar"}};
+    const QList<QStringList> refused = {{"init", "--firmaXYZ", "Test"},
+                                        {"init", "--fir", "Test"},
+                                        {"init", "--firma"},
+                                        {"init", "--firma="},
+                                        {"init", "--demo=tak"},
+                                        {"init", "--rok", "2019", "nadmiar"}};
     for (const QStringList &args : refused) {
         const CliResult result = run(args);
         EXPECT_EQ(result.code, 2) << args.join(' ').toStdString();
@@ -49,7 +52,8 @@ TEST_F(CoreCommands, InitTakesWholeOptionNamesOnlyAndMakesNothingOnAUsageError)
               "ksiega-cli init: Opcja --firma wymaga wartości.");
     EXPECT_FALSE(QFile::exists(at("KSIEGA.DB")));
 
-    const CliResult joined = run({"init", "--firma=Łąka Sp. z o.o.", "--rok=2019", "--operator", "Nowak Anna"});
+    const CliResult joined =
+        run({"init", "--firma=Łąka Sp. z o.o.", "--rok=2019", "--operator", "Nowak Anna"});
     ASSERT_EQ(joined.code, 0) << joined.err.toStdString();
     EXPECT_EQ(joined.out, "Założono dane firmy \"Łąka Sp. z o.o.\" na rok 2019.\n");
     EXPECT_TRUE(run({"status"}).out.contains("\nuzytkownik: Nowak Anna\n"));
@@ -67,8 +71,10 @@ TEST_F(CoreCommands, DesktopFormsNameTheDataRootAndTheYear)
     EXPECT_TRUE(desktop.err.isEmpty()) << desktop.err.toStdString();
 
     const CliResult literal = run({"--dr", "biuro_rachunkowe", "--rok", "2019", "status"});
-    EXPECT_TRUE(literal.out.startsWith("katalog: biuro_rachunkowe/\n")) << literal.out.toStdString();
-    EXPECT_TRUE(literal.err.contains("Baza : biuro_rachunkowe/FIRMA.DB")) << literal.err.toStdString();
+    EXPECT_TRUE(literal.out.startsWith("katalog: biuro_rachunkowe/\n"))
+        << literal.out.toStdString();
+    EXPECT_TRUE(literal.err.contains("Baza : biuro_rachunkowe/FIRMA.DB"))
+        << literal.err.toStdString();
 }
 
 TEST_F(CoreCommands, DumpShowsTheSumsRowsWithTheirCalculatedIncome)
