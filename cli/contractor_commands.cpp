@@ -77,6 +77,19 @@ int onContractor(CommandContext &context, bool wordsFit,
     return action(session, *number);
 }
 
+// "NR POLE=WARTOŚĆ ...": runs `action` with at least one assignment of `fields` on the
+// contractor of that number.
+int onContractorFields(
+    CommandContext &context, const QStringList &fields,
+    const std::function<int(CliSession &, const QList<FieldAssignment> &)> &action)
+{
+    QString error;
+    const auto assignments = contractorAssignments(context.arguments.mid(1), fields, error);
+    return onContractor(
+        context, assignments && !assignments->isEmpty(),
+        [&](CliSession &session, qint64) { return action(session, *assignments); }, error);
+}
+
 // Sets the fields in the order given and saves; a refused value cancels the change.
 int assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments,
                   FailureWatch &watch)
@@ -113,17 +126,11 @@ int add(CommandContext &context)
 
 int edit(CommandContext &context)
 {
-    QString error;
-    const auto assignments =
-        contractorAssignments(context.arguments.mid(1), ContractorEditFields(), error);
-    const bool wordsFit = assignments && !assignments->isEmpty();
-    return onContractor(
-        context, wordsFit,
-        [&](CliSession &session, qint64) {
-            FailureWatch watch(context.prompter);
-            return assignAndSave(session, *assignments, watch);
-        },
-        error);
+    return onContractorFields(context, ContractorEditFields(),
+                              [&](CliSession &session, const QList<FieldAssignment> &assignments) {
+                                  FailureWatch watch(context.prompter);
+                                  return assignAndSave(session, assignments, watch);
+                              });
 }
 
 int list(CommandContext &context)
@@ -204,14 +211,10 @@ int writeNote(CommandContext &context, CliSession &session,
 
 int note(CommandContext &context)
 {
-    QString error;
-    const auto assignments =
-        contractorAssignments(context.arguments.mid(1), ContractorNoteFields(), error);
-    const bool wordsFit = assignments && !assignments->isEmpty();
-    return onContractor(
-        context, wordsFit,
-        [&](CliSession &session, qint64) { return writeNote(context, session, *assignments); },
-        error);
+    return onContractorFields(context, ContractorNoteFields(),
+                              [&](CliSession &session, const QList<FieldAssignment> &assignments) {
+                                  return writeNote(context, session, assignments);
+                              });
 }
 
 int renumber(CommandContext &context)
