@@ -15,7 +15,8 @@ QString cliVersionLine()
 
 QString cliUsage(const CommandRegistry &commands)
 {
-    QString usage = QStringLiteral("Użycie: ksiega-cli [OPCJE] POLECENIE [ARGUMENTY...]\nOpcje:\n")
+    QString usage = QStringLiteral("Użycie: ksiega-cli %1 POLECENIE [ARGUMENTY...]\nOpcje:\n")
+                        .arg(globalOptionList().synopsis())
                     + globalOptionList().help()
                     + QStringLiteral("Zamiast --dr i --rok można podać dr=KATALOG (\"_\" oznacza "
                                      "spację) oraz rok RRRR.\n");
