@@ -55,12 +55,11 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err,
         out << cliUsage(commands);
         return CliSuccess;
     }
-    if (options.command.isEmpty())
-        return usageError(err, QStringLiteral("Nie podano polecenia."), commands);
-    const QString name = options.command.constFirst();
-    const CommandEntry *command = commands.find(name);
+    QString error;
+    const CommandEntry *command = commands.named(options.command, error);
     if (!command)
-        return usageError(err, QStringLiteral("Nieznane polecenie: %1").arg(name), commands);
+        return usageError(err, error, commands);
+    const QString name = options.command.constFirst();
 
     ScriptedPrompter prompter(options.answers, &err);
     SilentProgress progress;

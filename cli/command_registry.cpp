@@ -55,12 +55,11 @@ int runGroup(const CommandRegistry &group, CommandContext &context)
         return usageError(context, given.error);
     if (given.isSet(HelpOption))
         return printHelp(context, context.usage);
-    if (given.words.isEmpty())
-        return usageError(context, QStringLiteral("Nie podano polecenia."));
-    const QString word = given.words.constFirst();
-    const CommandEntry *command = group.find(word);
+    QString error;
+    const CommandEntry *command = group.named(given.words, error);
     if (!command)
-        return usageError(context, QStringLiteral("Nieznane polecenie: %1").arg(word));
+        return usageError(context, error);
+    const QString word = given.words.constFirst();
     CommandContext rest{context.options, given.words.mid(1), context.out, context.err,
                         context.prompter, context.progress};
     return runCommand(*command, context.name + QLatin1Char(' ') + word, rest);
@@ -116,6 +115,18 @@ const CommandEntry *CommandRegistry::find(const QString &name) const
 {
     const auto found = commands_.find(name);
     return found == commands_.cend() ? nullptr : &found->second;
+}
+
+const CommandEntry *CommandRegistry::named(const QStringList &words, QString &error) const
+{
+    if (words.isEmpty()) {
+        error = QStringLiteral("Nie podano polecenia.");
+        return nullptr;
+    }
+    const CommandEntry *command = find(words.constFirst());
+    if (!command)
+        error = QStringLiteral("Nieznane polecenie: %1").arg(words.constFirst());
+    return command;
 }
 
 QString commandList(const CommandRegistry &commands, bool withWords)

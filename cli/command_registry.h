@@ -70,6 +70,8 @@ public:
     // A group of commands, added to the returned registry.
     CommandRegistry &addGroup(const QString &name, const QString &summary);
     const CommandEntry *find(const QString &name) const;
+    // The command the first of `words` names; nothing, with `error` saying why, when none.
+    const CommandEntry *named(const QStringList &words, QString &error) const;
     const std::map<QString, CommandEntry> &commands() const { return commands_; }
 
 private:
