@@ -1,6 +1,7 @@
 #include "app/main_sequence.h"
 
 #include "app/tzero.h"
+#include "assembly/data_module_assembly.h"
 #include "core/data_module.h"
 #include "core/program_title.h"
 #include "core/start_up.h"
@@ -66,7 +67,8 @@ int runMainSequence(QApplication &application)
     splash.repaint();
     QApplication::processEvents();
 
-    TDANE dane(environment, prompter);
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
     dane.setStartArguments(parseProgramArguments(environment.programArguments));
     StartDataModule(dane, prompter);
     // The application title; set as the name, not the display name, which X11 would append

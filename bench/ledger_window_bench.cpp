@@ -1,5 +1,6 @@
 #include "ledger_window_bench.h"
 
+#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
@@ -55,7 +56,8 @@ void benchLedgerWindow(const QString &folder, BenchReport &report)
     const BenchFolder here(root, "2019.05.10");
     ScriptedPrompter prompter;
     WorkingEnvironment environment = startEnvironment();
-    TDANE dane(environment, prompter);
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
     dane.DataModuleCreate();
     SelectWorkingMonth(dane, QStringLiteral("05"));
 

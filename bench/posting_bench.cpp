@@ -1,5 +1,6 @@
 #include "posting_bench.h"
 
+#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
@@ -50,7 +51,8 @@ void benchPosting(const QString &folder, BenchReport &report)
     CreateBenchDataRoot();
     ScriptedPrompter prompter;
     WorkingEnvironment environment = startEnvironment();
-    TDANE dane(environment, prompter);
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
     dane.DataModuleCreate();
     FillBenchLedger(dane);
     SelectWorkingMonth(dane, QStringLiteral("01"));

@@ -1,9 +1,11 @@
 #include "startup_bench.h"
 
+#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
 #include "core/start_up.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
 #include "platform/scripted_prompter.h"
 
@@ -15,7 +17,8 @@ void benchStartup(const QString &folder, BenchReport &report)
     ScriptedPrompter prompter;
     {
         WorkingEnvironment environment = startEnvironment();
-        TDANE dane(environment, prompter);
+        const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+        TDANE &dane = *dataModule;
         dane.DataModuleCreate();
         report.time(QStringLiteral("założenie roku: 100 000 zapisów, 2 000 kontrahentów"),
                     [&] {
@@ -25,13 +28,14 @@ void benchStartup(const QString &folder, BenchReport &report)
     }
 
     WorkingEnvironment environment = startEnvironment();
-    TDANE dane(environment, prompter);
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
     report.time(QStringLiteral("start programu na tym roku (cel < 500 ms)"),
                 [&] { dane.DataModuleCreate(); });
     SelectWorkingMonth(dane, QStringLiteral("05"));
     int number = 0;
     report.time(QStringLiteral("numer następnego zapisu NUMER (cel < 1 ms)"),
-                [&] { number = dane.NUMER(); });
+                [&] { number = NUMER(dane); });
     if (number != BenchEntries + 1)
         qFatal("NUMER: zły numer");
     report.time(QStringLiteral("zmiana miesiąca w księdze, strona danych (cel < 50 ms)"),

@@ -1,9 +1,12 @@
 #include "cli/cli_session.h"
 
+#include "assembly/data_module_assembly.h"
 #include "core/start_up.h"
 
 CliSession::CliSession(CommandContext &context)
-    : environment(startEnvironment()), dane(environment, context.prompter)
+    : environment(startEnvironment()),
+      dataModule_(AssembleDataModule(environment, context.prompter)),
+      dane(*dataModule_)
 {
     dane.setStartArguments(context.options.start);
     dane.DataModuleCreate();

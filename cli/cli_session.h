@@ -7,6 +7,8 @@
 #include "core/data_module.h"
 #include "core/working_environment.h"
 
+#include <memory>
+
 class CliSession {
 public:
     explicit CliSession(CommandContext &context);
@@ -17,5 +19,11 @@ public:
     bool started() const { return !environment.abort; }
 
     WorkingEnvironment environment;
-    TDANE dane;
+
+private:
+    // Made before `dane`, which names it.
+    const std::unique_ptr<TDANE> dataModule_;
+
+public:
+    TDANE &dane;
 };

@@ -4,6 +4,7 @@
 #include "cli/field_assignments.h"
 #include "ledger/entry_editor_support.h"
 #include "ledger/entry_operations.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
 #include "ledger/record_operations.h"
 #include "platform/prompter.h"
@@ -83,7 +84,7 @@ int edit(CommandContext &context, TDANE &dane, const QStringList &words)
     if (!missing.isEmpty())
         return refuse(context, missing);
     const QString &month = dane.environment().workingMonth;
-    if (dane.monthIsPosted(month)) {
+    if (monthIsPosted(dane, month)) {
         for (const auto &[field, value] : *assignments)
             if (FieldsLockedInPostedMonth().contains(field.toUpper()))
                 return refuse(context, QStringLiteral("Miesiąc %1 jest zaksięgowany: pola %2 "

@@ -5,12 +5,11 @@
 
 int DaysInMonth(int month, int year)
 {
-    static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
-    if (month == 2 && QDate::isLeapYear(year))
-        return 29;
-    return days[month - 1];
+    // QDate has no year 0 and would answer 0 days there; a date typed as "0000" must still
+    // step from day to day, so it counts as a common year, as QDate::isLeapYear counts it.
+    return QDate(year == 0 ? 1 : year, month, 1).daysInMonth();
 }
 
 QString DaysInMonthText(int month, int year)

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// Days of `month` (1..12) in `year`; 0 for a month outside 1..12.
+// Days of `month` (1..12) in `year`; 0 for a month outside 1..12. Year 0, which the
+// calendar lacks, counts as a common year.
 int DaysInMonth(int month, int year);
 // The same as two characters, "28" .. "31"; empty for a month outside 1..12.
 QString DaysInMonthText(int month, int year);

@@ -7,18 +7,42 @@
 // opens every table (reporting what is missing), repairs what can be repaired, builds the
 // month states and reads the current user. It runs again, from scratch, whenever the program
 // reopens its tables (year change, restore, index repair).
+//
+// The rules of each subsystem (ledger entries, declarations, imports ...) live in that
+// subsystem's folder and are installed on these cursors by it; core keeps the cursors, the
+// start sequence and the one rule the start sequence itself relies on (which firm-table
+// record is the firm's).
 
 #include "core/start_arguments.h"
 #include "core/working_environment.h"
 #include "platform/cursor.h"
 #include "platform/session.h"
 
-class EntryEditorLink;
+#include <memory>
+#include <vector>
+
 class Prompter;
 
-class TDANE {
+// What one subsystem's rules keep for the run beside the cursors (a counter, a flag, the
+// open editor). The data module owns it without knowing its type, so core never includes
+// a subsystem: the subsystem declares its own state type and reaches it through
+// `TDANE::subsystemState`, which makes it on first use.
+class SubsystemState {
 public:
+    virtual ~SubsystemState() = default;
+};
+
+class TDANE {
+    // Every data module comes from the assembly (assembly/data_module_assembly.h), which
+    // installs each subsystem's rules on the cursors: there is no way to get one without them.
+    friend std::unique_ptr<TDANE> AssembleDataModule(WorkingEnvironment &environment,
+                                                     Prompter &prompter);
     TDANE(WorkingEnvironment &environment, Prompter &prompter);
+
+    // Declared before the cursors, whose hooks refer to it, so that it outlives them.
+    std::vector<std::unique_ptr<SubsystemState>> subsystemStates_;
+
+public:
     TDANE(const TDANE &) = delete;
     TDANE &operator=(const TDANE &) = delete;
 
@@ -28,6 +52,17 @@ public:
     Session &session() { return session_; }
     void setStartArguments(const StartArguments &arguments) { startArguments_ = arguments; }
 
+    // The state of type `State` (a SubsystemState with a default constructor), one per
+    // data module.
+    template <typename State>
+    State &subsystemState()
+    {
+        for (const std::unique_ptr<SubsystemState> &held : subsystemStates_)
+            if (auto *state = dynamic_cast<State *>(held.get()))
+                return *state;
+        return static_cast<State &>(*subsystemStates_.emplace_back(std::make_unique<State>()));
+    }
+
     void DataModuleCreate();
     void SelectWorkingYear();
     void TPARAPola();
@@ -35,24 +70,6 @@ public:
     void RepairFirmIndex();
     void RepairSumsTable();
     void BuildMonthStatus();
-
-    // Ledger entry rules (core/ledger_rules.cpp): numbering, month codes, the user stamp, the
-    // computed totals, the month filter, the new entry's date, the imported-entry warning,
-    // and the filters of the invoicing tables the register import reads.
-    int NUMER();
-    void TKSIEGABeforePost(Cursor &ledger);
-    void TKSIEGAMCChange(Field month);
-    void TKSIEGACalcFields(Cursor &ledger);
-    bool TKSIEGAFilterRecord(Cursor &ledger);
-    void ZKSIEGAStateChange(Cursor &ledger, Cursor::State previous);
-    bool TRDFilterRecord(Cursor &registers);
-    bool TNAGFilterRecord(Cursor &headers);
-    // Whether an entry of this month code may no longer change ("00" and "13" never close).
-    bool monthIsPosted(const QString &month) const;
-    // The open entry editor, told to show the working month when a rule resets the month.
-    void setEntryEditor(EntryEditorLink *editor);
-    // Set by the purchase import: the register filter then accepts purchase registers.
-    bool purchaseImport = false;
 
     // Cursors, named as the program's windows and rules refer to them.
     Session session_{QStringLiteral("SESJA")};
@@ -74,51 +91,12 @@ public:
     Cursor TDEK{session_, QStringLiteral("TDEK")};
     Cursor TSTALE{session_, QStringLiteral("TSTALE")};
 
-    // Declaration rules (core/declaration_rules.cpp)
-    // Field rules of the declaration cursor, each run when its trigger field gets a value, so
-    // a value typed, imported or copied carries through the whole form.
-    void TDEKP1Change();
-    void TDEKP4Change();
-    void TDEKP5Change();
-    void TDEKP11Change();
-    void TDEKP12Change();
-    void POLEDS(const QString &changedField);
-    void POLE30();
-    void POLE33();
-    void POLE44();
-    void POLE46();
-    void POLE47();
-    void POLE53();
-    void POLE55();
-    void POLE62();
-    void POLE64();
-    // The taxpayer view shows the numbered taxpayers and the firm's own record when the firm
-    // is a natural person. A new taxpayer takes the number after the last one seen when it
-    // was started; a save reports the identification still missing.
-    bool TOSOBAFilterRecord(Cursor &taxpayers);
-    void TakeTaxpayerCounter();
-    void TOSOBABeforePost(Cursor &taxpayers);
-    void TOSOBAAfterPost(Cursor &taxpayers);
-    // While on, an insert started on the constants cursor is cancelled at once.
-    void setConstantsInsertGuard(bool on) { constantsInsertGuard_ = on; }
-
 private:
-    void installDeclarationRules();
-    void TSTALEStateChange(Cursor &constants);
-    int taxpayerCounter_ = 0;
-    bool constantsInsertGuard_ = false;
-    // End of declaration rules
-
-private:
-    void installHooks();
-    void installLedgerRules();
     void openYearTables();
     void writeSumsRows();
     void openCompanionTable(Cursor &cursor, const QString &relativePath);
-    void TSUMACalcFields(Cursor &sums);
 
     WorkingEnvironment &environment_;
     Prompter &prompter_;
     StartArguments startArguments_;
-    EntryEditorLink *entryEditor_ = nullptr;
 };

@@ -1,22 +1,18 @@
 #include "core/structure_file.h"
 
 #include "core/number_format.h"
+#include "platform/code_pages.h"
+#include "platform/db_error.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
 constexpr int NameWidth = 40;
 constexpr int HighestTypeCode = 37;
 
-QByteArray windows1250(const QString &text)
-{
-    QStringEncoder encoder("windows-1250");
-    return encoder.encode(text);
-}
+constexpr const char *CodePage = "windows-1250";
 
 } // namespace
 
@@ -37,21 +33,28 @@ QByteArray structureFileText(const TableDef &definition)
         lines << QStringLiteral("Nazwa:") + PadToWidth(index.primary ? QString() : index.name, NameWidth)
                      + QStringLiteral("Pole:") + PadToWidth(index.fieldList(), NameWidth);
     lines << QStringLiteral("KONIEC");
-    return windows1250(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    QStringEncoder encoder = CodePageEncoder(CodePage);
+    return encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 bool writeStructureFile(const QString &path, const TableDef &definition)
 {
+    QByteArray text;
+    try {
+        text = structureFileText(definition);
+    } catch (const DbError &) {
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(structureFileText(definition));
+    file.write(text);
     return file.commit();
 }
 
 QList<StructureIndexLine> readStructureIndexes(const QByteArray &text)
 {
-    QStringDecoder decoder("windows-1250");
+    QStringDecoder decoder = CodePageDecoder(CodePage);
     const QString decoded = decoder.decode(text);
     QList<StructureIndexLine> indexes;
     bool inIndexes = false;

@@ -16,12 +16,14 @@
 #include <QByteArray>
 #include <QString>
 
+// Throws DbError when the code page is missing.
 QByteArray structureFileText(const TableDef &definition);
-// False when the file cannot be written; an existing file is never rewritten by callers.
+// False when the file cannot be written (nor encoded); an existing file is never rewritten
+// by callers.
 bool writeStructureFile(const QString &path, const TableDef &definition);
 
 // The index lines of a structure file: name (spaces removed, empty for the primary index)
-// and field list, as index repair reads them.
+// and field list, as index repair reads them. Throws DbError when the code page is missing.
 struct StructureIndexLine {
     QString name;
     QString fields;

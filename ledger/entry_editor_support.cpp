@@ -3,6 +3,7 @@
 #include "core/calendar.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "ledger/ledger_rules.h"
 
 const QStringList &FieldsLockedInPostedMonth()
 {
@@ -16,7 +17,7 @@ const QStringList &FieldsLockedInPostedMonth()
 
 bool EntryMonthOpen(TDANE &dane)
 {
-    return !dane.monthIsPosted(dane.environment().workingMonth);
+    return !monthIsPosted(dane, dane.environment().workingMonth);
 }
 
 QStringList DescriptionNames(Cursor &descriptions)

@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
 #include "platform/prompter.h"
 
@@ -11,7 +12,7 @@ QString newEntryRefusal(TDANE &dane)
     if (showsAllMonths(dane))
         return QStringLiteral("Nowy zapis dodaje się w wybranym miesiącu, nie przy widoku "
                               "\"Wszystkie\".");
-    if (dane.monthIsPosted(month))
+    if (monthIsPosted(dane, month))
         return QStringLiteral("Miesiąc %1 jest zaksięgowany: nowy zapis nie jest możliwy.")
             .arg(month);
     return QString();
@@ -21,7 +22,7 @@ bool NewEntry(TDANE &dane)
 {
     if (!newEntryRefusal(dane).isEmpty() || !dane.TKSIEGA.isOpen())
         return false;
-    const int number = dane.NUMER();
+    const int number = NUMER(dane);
     dane.TKSIEGA.append();
     dane.TKSIEGA.field(QStringLiteral("LP")).setInteger(number);
     dane.TKSIEGA.field(QStringLiteral("MC")).setAsString(dane.environment().workingMonth);
@@ -42,7 +43,7 @@ bool SaveEntry(TDANE &dane)
     Cursor &ledger = dane.TKSIEGA;
     if (env.workingMonth != QLatin1String("13"))
         env.workingMonth = ledger.field(QStringLiteral("MC")).asString();
-    if (!dane.monthIsPosted(env.workingMonth))
+    if (!monthIsPosted(dane, env.workingMonth))
         return SaveTable(ledger, dane.prompter());
     if (dane.prompter().confirm(QStringLiteral("Miesiąc zamkniety.\rCzy zapisać zmiany ?")))
         return SaveTable(ledger, dane.prompter());

@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "core/working_environment.h"
+#include "ledger/ledger_rules.h"
 
 const QStringList &MonthButtonCaptions()
 {
@@ -55,5 +56,5 @@ QString FirstOpenMonth(const WorkingEnvironment &environment)
 bool RecordCommandsOffered(TDANE &dane)
 {
     const WorkingEnvironment &environment = dane.environment();
-    return WorkingMonthNumber(environment) < 13 && !dane.monthIsPosted(environment.workingMonth);
+    return WorkingMonthNumber(environment) < 13 && !monthIsPosted(dane, environment.workingMonth);
 }

@@ -6,7 +6,8 @@
 #include "ledger/month_view.h"
 #include "ledger/table_guards.h"
 #include "platform/prompter.h"
-#include "platform/scoped_value.h"
+
+#include <QScopedValueRollback>
 
 static const QString LedgerOrder = QStringLiteral("LPinx");
 
@@ -210,7 +211,7 @@ bool PostCurrent(TDANE &dane)
     bool saved = true;
     FrozenView frozen(ledger);
     {
-        const ScopedValue<QString> keepMonth(environment.workingMonth, environment.workingMonth);
+        const QScopedValueRollback keepMonth(environment.workingMonth);
         TableTransaction transaction(dane.TSUMA);
         for (int number = 1; number <= 12 && saved; ++number) {
             if (environment.monthPosted[number])

@@ -2,14 +2,15 @@
 
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/ledger_view.h"
 #include "ledger/month_view.h"
 #include "ledger/table_guards.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
-#include "platform/scoped_value.h"
 
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -36,7 +37,7 @@ qint64 lastPostedNumber(TDANE &dane)
         return 0;
     Cursor &ledger = dane.TKSIEGA;
     ledger.findNearest({QStringLiteral("%1").arg(lastPosted + 1, 2, 10, QLatin1Char('0'))});
-    while (!dane.monthIsPosted(ledger.field(Month).asString())) {
+    while (!monthIsPosted(dane, ledger.field(Month).asString())) {
         if (ledger.recNo() <= 0)
             return 0;
         ledger.prior();
@@ -66,7 +67,7 @@ std::optional<int> numberOpenEntries(TDANE &dane, Progress &progress)
     const auto stopProgress = qScopeGuard([&progress] { progress.stop(); });
     // A new number is no change of what an import wrote: the imported-entry question would
     // otherwise stop the walk at every imported entry.
-    const ScopedValue<bool> quiet(environment.importInProgress, true);
+    const QScopedValueRollback<bool> quiet(environment.importInProgress, true);
     TableTransaction transaction(ledger);
     int changed = 0;
     try {
@@ -75,7 +76,7 @@ std::optional<int> numberOpenEntries(TDANE &dane, Progress &progress)
         Field entryNumber = ledger.field(Number);
         for (ledger.first(); !ledger.eof(); ledger.next()) {
             progress.step();
-            if (dane.monthIsPosted(month.asString()))
+            if (monthIsPosted(dane, month.asString()))
                 continue;
             ++number;
             if (entryNumber.asInteger() == number && !entryNumber.isNull())
@@ -105,7 +106,7 @@ bool CopyEntry(TDANE &dane)
     for (int i = 0; i < ledger.fieldDefs().size(); ++i)
         if (copiedField(ledger.fieldDefs()[i].name))
             values << qMakePair(i, ledger.field(i).storedValue());
-    const int number = dane.NUMER();
+    const int number = NUMER(dane);
     WorkingEnvironment &environment = dane.environment();
     SelectWorkingMonth(dane, FirstOpenMonth(environment));
     ledger.append();
@@ -128,9 +129,9 @@ QString cancelEntryRefusal(TDANE &dane)
     // on the screen until the view is refreshed.
     const QString entryMonth = ledger.isOpen() && !ledger.isEmpty() ? ledger.field(Month).asString()
                                                                     : month;
-    if (dane.monthIsPosted(month) || dane.monthIsPosted(entryMonth))
+    if (monthIsPosted(dane, month) || monthIsPosted(dane, entryMonth))
         return QStringLiteral("Miesiąc %1 jest zaksięgowany: zapisu nie można anulować.")
-            .arg(dane.monthIsPosted(month) ? month : entryMonth);
+            .arg(monthIsPosted(dane, month) ? month : entryMonth);
     return QString();
 }
 

@@ -1,11 +1,11 @@
 #include "pit5/declaration_workflow.h"
 
 #include "core/data_module.h"
-#include "core/declaration_tax.h"
 #include "core/program_title.h"
 #include "core/table_access.h"
-#include "core/tax_constants.h"
 #include "pit5/declaration_nip.h"
+#include "pit5/declaration_tax.h"
+#include "pit5/tax_constants.h"
 #include "pit5/tax_method.h"
 #include "pit5/taxpayer_register.h"
 #include "platform/prompter.h"

@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "pit5/declaration_nip.h"
+#include "pit5/declaration_rules.h"
 #include "platform/prompter.h"
 
 bool HasTaxpayers(TDANE &dane)
@@ -12,7 +13,7 @@ bool HasTaxpayers(TDANE &dane)
 
 void NewTaxpayer(TDANE &dane)
 {
-    dane.TakeTaxpayerCounter();
+    TakeTaxpayerCounter(dane);
     dane.TOSOBA.append();
     dane.TOSOBA.field(QStringLiteral("NR")).setInteger(0);
     dane.TOSOBA.field(QStringLiteral("NAZWISKO")).setAsString(QStringLiteral("Nowy"));
@@ -20,7 +21,7 @@ void NewTaxpayer(TDANE &dane)
 
 void InsertTaxpayer(TDANE &dane)
 {
-    dane.TakeTaxpayerCounter();
+    TakeTaxpayerCounter(dane);
     dane.TOSOBA.insert();
     dane.TOSOBA.field(QStringLiteral("NR")).setInteger(0);
 }

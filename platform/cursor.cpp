@@ -2,13 +2,13 @@
 
 #include "platform/field_values.h"
 #include "platform/paths.h"
-#include "platform/scoped_value.h"
 #include "platform/session.h"
 #include "platform/sqlite_db.h"
 #include "platform/table_files.h"
 #include "platform/table_schema.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 
 Cursor::Cursor(Session &session, QString name, QObject *parent)
@@ -239,8 +239,8 @@ void Cursor::calculate(Record &record)
     record.calculated = QVariantList(calculated_.size());
     if (!calcFields_ || calculated_.isEmpty())
         return;
-    ScopedValue<const Record *> active(active_, &record);
-    ScopedValue<bool> calculating(calculating_, true);
+    QScopedValueRollback<const Record *> active(active_, &record);
+    QScopedValueRollback<bool> calculating(calculating_, true);
     calcFields_(*this);
 }
 

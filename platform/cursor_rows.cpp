@@ -6,9 +6,10 @@
 #include "platform/cursor.h"
 
 #include "platform/field_values.h"
-#include "platform/scoped_value.h"
 #include "platform/sqlite_db.h"
 #include "platform/table_schema.h"
+
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -174,7 +175,7 @@ void Cursor::rebuildRows(std::optional<qint64> keep)
     {
         StatementScope statement(connection_->cached(sql));
         statement->bindAll(bindings);
-        ScopedValue<Statement *> scanning(scan_, filtering ? &*statement : nullptr);
+        QScopedValueRollback<Statement *> scanning(scan_, filtering ? &*statement : nullptr);
         while (statement->step())
             if (!filtering || filterHook_(*this))
                 rows.push_back(statement->columnInt64(0));

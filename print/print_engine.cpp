@@ -169,6 +169,18 @@ bool TDRUK::StartWydruku()
     return opened;
 }
 
+bool TDRUK::openChannel(const QString &path, TextChannel::Target target, const QString &failure)
+{
+    channel_.close();
+    const QString unavailable = channel_.unavailable();
+    if (!unavailable.isEmpty() || !channel_.open(path, target)) {
+        prompter_.error(unavailable.isEmpty() ? failure : unavailable);
+        return false;
+    }
+    channel_.setConversion(conversionCode());
+    return true;
+}
+
 void TDRUK::KoniecWydruku()
 {
     if (!openOutput_)

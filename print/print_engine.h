@@ -100,6 +100,8 @@ private:
     bool startPrinter();
     void printerLine(const QString &line);
     void printerPageWithHeader();
+    // The channel of drDOS, drEKSPORT and drBW opened, or the reason shown and false.
+    bool openChannel(const QString &path, TextChannel::Target target, const QString &failure);
     // drDOS (print_engine_port.cpp)
     bool startPort();
     void portLine(const QString &line);

@@ -13,13 +13,8 @@ bool TDRUK::startExport()
         dialogs_.exportFileName(QStringLiteral("eksport.txt"), QStringLiteral("txt"));
     if (!fileName)
         return false;
-    channel_.close();
-    if (!channel_.open(*fileName, TextChannel::Target::File)) {
-        prompter_.error(QStringLiteral("Błąd otwarcia pliku : ") + *fileName);
-        return false;
-    }
-    channel_.setConversion(conversionCode());
-    return true;
+    return openChannel(*fileName, TextChannel::Target::File,
+                       QStringLiteral("Błąd otwarcia pliku : ") + *fileName);
 }
 
 void TDRUK::exportLine(const QString &line)

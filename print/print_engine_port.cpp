@@ -8,14 +8,9 @@
 
 bool TDRUK::startPort()
 {
-    channel_.close();
     const PortDevice device = portDevice(Port);
-    if (!channel_.open(device.path, device.target)) {
-        prompter_.error(QStringLiteral("Błąd otwarcia portu : ") + device.name);
-        return false;
-    }
-    channel_.setConversion(conversionCode());
-    return true;
+    return openChannel(device.path, device.target,
+                       QStringLiteral("Błąd otwarcia portu : ") + device.name);
 }
 
 void TDRUK::portPageBreak()

@@ -1,14 +1,22 @@
 #include "print/text_channel.h"
 
-#include "core/polish_letters.h"
+#include "platform/code_pages.h"
+#include "print/polish_letters.h"
 
 #include <QDir>
 
-TextChannel::TextChannel() : encoder_("windows-1250") {}
+TextChannel::TextChannel(const char *codePage) : codePage_(codePage), encoder_(codePage) {}
+
+QString TextChannel::unavailable() const
+{
+    return encoder_.isValid() ? QString() : MissingCodePageMessage(codePage_);
+}
 
 bool TextChannel::open(const QString &path, Target target)
 {
     close();
+    if (!encoder_.isValid())
+        return false;
     file_.setFileName(path);
     // A missing device must not turn into a plain file in /dev.
     const QIODevice::OpenMode mode =

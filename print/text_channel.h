@@ -11,10 +11,13 @@
 
 class TextChannel {
 public:
-    TextChannel();
+    explicit TextChannel(const char *codePage = "windows-1250");
 
     enum class Target { Device, File };
-    // A device must exist and gets each line at once; a file is created or emptied.
+    // Empty, or why nothing can be written at all: the code page is missing.
+    QString unavailable() const;
+    // A device must exist and gets each line at once; a file is created or emptied. False
+    // also while the channel is unavailable, before anything is created.
     bool open(const QString &path, Target target);
     void close();
     bool isOpen() const { return file_.isOpen(); }
@@ -28,6 +31,7 @@ public:
 
 private:
     QFile file_;
+    const char *codePage_;
     QStringEncoder encoder_;
     std::optional<int> conversion_;
 };

@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "ledger/entry_editor_support.h"
 #include "ledger/entry_operations.h"
+#include "ledger/ledger_rules.h"
 #include "platform/prompter.h"
 
 #include <QComboBox>
@@ -88,13 +89,13 @@ TKSIEGAF1::TKSIEGAF1(TDANE &dane, QWidget *parent)
         binder_.setAfterAssign(control(field), [this, key] { DBEdit14Exit(key); });
         binder_.setOnUntouchedExit(control(field), [this, key] { DBEdit14Exit(key); });
     }
-    dane_.setEntryEditor(this);
+    setEntryEditor(dane_, this);
     FormCreate();
 }
 
 TKSIEGAF1::~TKSIEGAF1()
 {
-    dane_.setEntryEditor(nullptr);
+    setEntryEditor(dane_, nullptr);
 }
 
 QLineEdit *TKSIEGAF1::lineEdit(const QString &field, const QString &hint, const QString &mask)

@@ -6,8 +6,8 @@
 //
 //   if (NewEntry(dane)) editor.execute();
 
-#include "core/entry_editor_link.h"
 #include "ledger/entry_contractor.h"
+#include "ledger/entry_editor_link.h"
 #include "platform/widgets/field_binder.h"
 
 #include <QDialog>

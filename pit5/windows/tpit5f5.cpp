@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "pit5/declaration_rules.h"
 #include "platform/prompter.h"
 
 #include <QHeaderView>
@@ -95,7 +96,7 @@ void TPIT5F5::execute()
 
 void TPIT5F5::FormShow()
 {
-    dane_.setConstantsInsertGuard(true);
+    setConstantsInsertGuard(dane_, true);
     if (dane_.TSTALE.isOpen())
         dane_.TSTALE.first();
 }
@@ -103,5 +104,5 @@ void TPIT5F5::FormShow()
 void TPIT5F5::FormClose()
 {
     SaveTable(dane_.TSTALE, dane_.prompter());
-    dane_.setConstantsInsertGuard(false);
+    setConstantsInsertGuard(dane_, false);
 }

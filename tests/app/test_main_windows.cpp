@@ -1,5 +1,6 @@
 #include "app/main_sequence.h"
 #include "app/tzero.h"
+#include "assembly/data_module_assembly.h"
 #include "contractors/contractor_help.h"
 #include "core/data_module.h"
 #include "core/new_data_root.h"
@@ -51,7 +52,8 @@ TEST_F(MainWindows, LedgerWindowShowsFirmYearAndOperator)
     WorkingEnvironment environment = startEnvironment();
     ScriptedPrompter prompter;
     {
-        TDANE dane(environment, prompter);
+        const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+        TDANE &dane = *dataModule;
         dane.DataModuleCreate();
         QApplication::setApplicationName("RAZEDO 2019");
         TKSIEGAF window(dane);
@@ -74,7 +76,8 @@ TEST_F(MainWindows, ATableFaultAtStartIsShownAndTheStartGoesOn)
     WorkingEnvironment environment = startEnvironment();
     ScriptedPrompter prompter;
     {
-        TDANE dane(environment, prompter);
+        const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+        TDANE &dane = *dataModule;
         StartDataModule(dane, prompter);
         ASSERT_FALSE(prompter.messages().isEmpty());
         EXPECT_EQ(prompter.messages().last().icon, MessageIcon::Error);

@@ -2,6 +2,7 @@
 // A fresh data root made by the program itself, in a temporary folder that is also the
 // current directory (where the parameter table lives), and a data module to start on it.
 
+#include "assembly/data_module_assembly.h"
 #include "core/data_module.h"
 #include "core/new_data_root.h"
 #include "core/start_up.h"
@@ -39,7 +40,7 @@ protected:
         qputenv("KSIEGA_TODAY", day);
         dane.reset();
         environment = startEnvironment();
-        dane = std::make_unique<TDANE>(environment, prompter);
+        dane = AssembleDataModule(environment, prompter);
         dane->setStartArguments(arguments);
         dane->DataModuleCreate();
         return *dane;

@@ -21,7 +21,19 @@ TEST(DaysInMonth, OtherMonthsAndMonthsOutOfRange)
     EXPECT_EQ(DaysInMonthText(4, 2019), "30");
     EXPECT_EQ(DaysInMonth(0, 2019), 0);
     EXPECT_EQ(DaysInMonth(13, 2019), 0);
+    EXPECT_EQ(DaysInMonth(-1, 2019), 0);
     EXPECT_EQ(DaysInMonthText(13, 2019), "");
+    EXPECT_EQ(DaysInMonth(13, 0), 0);
+}
+
+TEST(DaysInMonth, YearZeroIsACommonYearAndEarlierYearsFollowTheCalendar)
+{
+    EXPECT_EQ(DaysInMonth(1, 0), 31);
+    EXPECT_EQ(DaysInMonth(2, 0), 28);
+    EXPECT_EQ(DaysInMonth(12, 0), 31);
+    EXPECT_EQ(DaysInMonthText(2, 0), "28");
+    EXPECT_EQ(DaysInMonth(2, -1), 29) << "1 BC, the year before year 1, is a leap year";
+    EXPECT_EQ(DaysInMonth(2, -2), 28);
 }
 
 TEST(RomanMonth, TwelveNumeralsAndNothingElse)

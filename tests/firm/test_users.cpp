@@ -1,4 +1,5 @@
 #include "firm/users.h"
+#include "ledger/ledger_rules.h"
 #include "tests/core/data_root_fixture.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ QStringList userRows(Cursor &users)
 
 QString savedEntryStamp(TDANE &d)
 {
-    const int number = d.NUMER();
+    const int number = NUMER(d);
     d.TKSIEGA.append();
     d.TKSIEGA.field("LP").setInteger(number);
     d.TKSIEGA.field("MC").setAsString("05");

@@ -3,9 +3,9 @@
 // numbers, months and dates, and months marked posted before the start.
 
 #include "ledger/month_view.h"
-#include "platform/scoped_value.h"
 #include "tests/core/data_root_fixture.h"
 
+#include <QScopedValueRollback>
 #include <initializer_list>
 #include <utility>
 
@@ -27,7 +27,7 @@ protected:
     void entry(int number, const char *month, const char *date, Fields fields = {})
     {
         Cursor &ledger = dane->TKSIEGA;
-        ScopedValue<bool> imported(dane->environment().importInProgress, true);
+        QScopedValueRollback<bool> imported(dane->environment().importInProgress, true);
         ledger.append();
         ledger.field("LP").setInteger(number);
         ledger.field("MC").setAsString(month);

@@ -18,6 +18,8 @@ TEST(DateArrows, StepAcrossMonthAndYearEndsByTheDatesOwnYear)
     EXPECT_EQ(SteppedDate("2019.xx.10", true), std::nullopt);
     EXPECT_EQ(SteppedDate("", false), std::nullopt);
     EXPECT_EQ(SteppedDate("2019.13.01", true), std::nullopt) << "no thirteenth month to step in";
+    EXPECT_EQ(SteppedDate("0000.03.01", false), "0000.02.28") << "a year 0000 still has days";
+    EXPECT_EQ(SteppedDate("0001.01.01", false), "0000.12.31");
 }
 
 class EntryEditorSupport : public LedgerTest {

@@ -1,5 +1,6 @@
-#include "core/entry_editor_link.h"
+#include "ledger/entry_editor_link.h"
 #include "ledger/entry_operations.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
 #include "tests/core/data_root_fixture.h"
 
@@ -33,18 +34,18 @@ protected:
 TEST_F(EntryRules, NumberingIsOneAboveTheHighestInTheYear)
 {
     TDANE &d = ready();
-    EXPECT_EQ(d.NUMER(), 1) << "an empty ledger starts at 1";
+    EXPECT_EQ(NUMER(d), 1) << "an empty ledger starts at 1";
     entry(d, "05", 1);
     entry(d, "05", 2);
     entry(d, "02", 7);
-    EXPECT_EQ(d.NUMER(), 8);
+    EXPECT_EQ(NUMER(d), 8);
     SelectWorkingMonth(d, "02");
-    EXPECT_EQ(d.NUMER(), 8) << "whichever month is shown";
+    EXPECT_EQ(NUMER(d), 8) << "whichever month is shown";
     entry(d, "13", 5);
     entry(d, "01", 9);
-    EXPECT_EQ(d.NUMER(), 10) << "month 13 sorts last in the book order but is not the highest";
+    EXPECT_EQ(NUMER(d), 10) << "month 13 sorts last in the book order but is not the highest";
     d.TKSIEGA.setIndexName("DATAinx");
-    d.NUMER();
+    NUMER(d);
     EXPECT_EQ(d.TKSIEGA.indexName(), "LPinx");
 }
 
@@ -115,13 +116,13 @@ TEST_F(EntryRules, MonthChangesAreCheckedAgainstPostedMonths)
 {
     post("'01','02'");
     TDANE &d = ready();
-    EXPECT_TRUE(d.monthIsPosted("02"));
-    EXPECT_FALSE(d.monthIsPosted("03"));
-    EXPECT_FALSE(d.monthIsPosted("13")) << "month 13 is never closed";
-    EXPECT_FALSE(d.monthIsPosted("00"));
+    EXPECT_TRUE(monthIsPosted(d, "02"));
+    EXPECT_FALSE(monthIsPosted(d, "03"));
+    EXPECT_FALSE(monthIsPosted(d, "13")) << "month 13 is never closed";
+    EXPECT_FALSE(monthIsPosted(d, "00"));
 
     RecordingEditor editor;
-    d.setEntryEditor(&editor);
+    setEntryEditor(d, &editor);
     d.TKSIEGA.append();
     d.TKSIEGA.field("MC").setAsString("02");
     ASSERT_EQ(prompter.messages().size(), 1);
@@ -131,7 +132,7 @@ TEST_F(EntryRules, MonthChangesAreCheckedAgainstPostedMonths)
 
     d.TKSIEGA.field("MC").setAsString("77");
     EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "05") << "an invalid month becomes the working one";
-    d.setEntryEditor(nullptr);
+    setEntryEditor(d, nullptr);
     d.TKSIEGA.field("MC").setAsString("77");
     EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "77") << "without the editor it waits for the save";
 }
@@ -141,14 +142,14 @@ TEST_F(EntryRules, AnInvalidMonthInAPostedWorkingMonthWarnsOnce)
     post("'01','02','03','04','05'");
     TDANE &d = ready();
     RecordingEditor editor;
-    d.setEntryEditor(&editor);
+    setEntryEditor(d, &editor);
     d.TKSIEGA.append();
     prompter.clear();
     d.TKSIEGA.field("MC").setAsString("99");
     EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "05");
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0].text, "Miesiąc zamkniety.");
-    d.setEntryEditor(nullptr);
+    setEntryEditor(d, nullptr);
 }
 
 TEST_F(EntryRules, WithoutSumsEveryMonthIsOpen)
@@ -157,7 +158,7 @@ TEST_F(EntryRules, WithoutSumsEveryMonthIsOpen)
     ASSERT_TRUE(deleteTable(at("2019/KSIEGA/SUMA")));
     TDANE &d = ready();
     EXPECT_EQ(environment.lastPostedMonth, 0);
-    EXPECT_FALSE(d.monthIsPosted("01"));
+    EXPECT_FALSE(monthIsPosted(d, "01"));
 }
 
 TEST_F(EntryRules, MonthFilterShowsTheWorkingMonthOrAll)
@@ -173,27 +174,4 @@ TEST_F(EntryRules, MonthFilterShowsTheWorkingMonthOrAll)
     SelectWorkingMonth(d, "13");
     EXPECT_FALSE(d.TKSIEGA.isFiltered());
     EXPECT_EQ(d.TKSIEGA.recordCount(), 3);
-}
-
-TEST_F(EntryRules, InvoicingFiltersTakeTheMonthsInvoicesAndTheRightRegisters)
-{
-    {
-        Connection registers(at("2019/FIN/RD.DB"), Connection::Mode::Create);
-        registers.exec("CREATE TABLE RD (RD TEXT, L1 BOOLEAN)");
-        registers.exec("INSERT INTO RD VALUES ('SB', 1), ('ZA', 1), ('XY', 0), ('CK', 1), ('', 1)");
-        Connection headers(at("2019/FIN/NAGFAKS.DB"), Connection::Mode::Create);
-        headers.exec("CREATE TABLE NAGFAKS (RD TEXT, ROK TEXT, MC TEXT, NRD INTEGER, DATA TEXT)");
-        headers.exec("INSERT INTO NAGFAKS VALUES ('SB','2019','05',1,'2019.05.02'), "
-                     "('SB','2019','04',2,'2019.04.30'), ('SB','2019','05',3,'2019.05.31')");
-    }
-    TDANE &d = ready();
-    ASSERT_TRUE(d.TRD.isOpen());
-    ASSERT_TRUE(d.TNAG.isOpen());
-    EXPECT_EQ(d.TRD.recordCount(), 1);
-    EXPECT_EQ(d.TRD.field("RD").asString(), "SB");
-    EXPECT_EQ(d.TNAG.recordCount(), 2) << "May's invoices of the sales register";
-    d.purchaseImport = true;
-    d.TRD.refresh();
-    EXPECT_EQ(d.TRD.recordCount(), 2) << "purchase registers begin with C, D or Z";
-    EXPECT_EQ(d.TRD.field("RD").asString(), "ZA");
 }

@@ -1,4 +1,5 @@
 #include "ledger/entry_operations.h"
+#include "ledger/ledger_rules.h"
 #include "ledger/record_operations.h"
 #include "platform/progress.h"
 #include "tests/ledger/ledger_fixture.h"
@@ -120,7 +121,7 @@ TEST_F(RecordOperations, RenumberingWithoutPostedMonthsStartsAtOneAndAFailedWrit
     const QStringList before = book();
     int posts = 0;
     d.TKSIEGA.setBeforePost([&](Cursor &ledger) {
-        d.TKSIEGABeforePost(ledger);
+        TKSIEGABeforePost(d, ledger);
         if (++posts == 2)
             throw DbError("dysk pełny");
     });
@@ -130,7 +131,7 @@ TEST_F(RecordOperations, RenumberingWithoutPostedMonthsStartsAtOneAndAFailedWrit
     EXPECT_EQ(prompter.messages()[0].text, "Błąd zapisu");
     EXPECT_EQ(book(), before) << "the first renumbered entry went back too";
 
-    d.TKSIEGA.setBeforePost([&](Cursor &ledger) { d.TKSIEGABeforePost(ledger); });
+    d.TKSIEGA.setBeforePost([&](Cursor &ledger) { TKSIEGABeforePost(d, ledger); });
     EXPECT_EQ(Renumber(d, progress), 3);
     EXPECT_EQ(book(), QStringList({"2 04 2019.05.02", "1 05 2019.05.01", "3 05 2019.05.03"}));
 }

@@ -1,4 +1,5 @@
-#include "core/declaration_tax.h"
+#include "pit5/declaration_rules.h"
+#include "pit5/declaration_tax.h"
 #include "tests/pit5/pit5_fixture.h"
 
 class DeclarationRules : public Pit5Test {
@@ -197,7 +198,7 @@ TEST_F(FlatRateRules, WithoutAnyRateNineteenPercentIsKept)
     removeConstant(25);
     removeConstant(8);
     // The constants window's guard against new records does not stop the rule's own record.
-    dane->setConstantsInsertGuard(true);
+    setConstantsInsertGuard(*dane, true);
     EXPECT_EQ(taxOf("10000"), zl("1900"));
     ASSERT_TRUE(dane->TSTALE.findKey({25}));
     EXPECT_EQ(dane->TSTALE.field("WARTOSC").asCurrency(), zl("19"));
@@ -206,7 +207,7 @@ TEST_F(FlatRateRules, WithoutAnyRateNineteenPercentIsKept)
     dane->TSTALE.insert();
     EXPECT_FALSE(dane->TSTALE.isEditing());
     EXPECT_EQ(dane->TSTALE.recordCount(), records);
-    dane->setConstantsInsertGuard(false);
+    setConstantsInsertGuard(*dane, false);
     dane->TSTALE.insert();
     EXPECT_TRUE(dane->TSTALE.isEditing());
     dane->TSTALE.cancel();

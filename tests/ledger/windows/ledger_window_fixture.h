@@ -2,6 +2,7 @@
 // The ledger window on a demo data root (three months of sample entries, today 2019.05.10),
 // with the prompter answering from a script and helpers to type as a user does.
 
+#include "assembly/data_module_assembly.h"
 #include "core/data_module.h"
 #include "core/new_data_root.h"
 #include "core/start_up.h"
@@ -49,7 +50,7 @@ protected:
             sums.exec("UPDATE SUMA SET OZN = '*' WHERE KOD IN (" + months + ")");
         }
         environment = startEnvironment();
-        dane = std::make_unique<TDANE>(environment, prompter);
+        dane = AssembleDataModule(environment, prompter);
         dane->DataModuleCreate();
         window = std::make_unique<TKSIEGAF>(*dane);
         window->resize(1280, 760);

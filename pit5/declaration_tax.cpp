@@ -1,4 +1,4 @@
-#include "core/declaration_tax.h"
+#include "pit5/declaration_tax.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "core/number_template.h"
+#include "imports/number_template.h"
 
 #include "core/open_error.h"
 #include "platform/cursor.h"

@@ -1,4 +1,4 @@
-#include "core/polish_letters.h"
+#include "print/polish_letters.h"
 
 QByteArray ConvertPolishLetters(const QByteArray &text, int code)
 {

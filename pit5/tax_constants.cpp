@@ -1,4 +1,4 @@
-#include "core/tax_constants.h"
+#include "pit5/tax_constants.h"
 
 #include "platform/cursor.h"
 

@@ -1,4 +1,4 @@
-#include "core/polish_letters.h"
+#include "print/polish_letters.h"
 
 #include <QStringEncoder>
 #include <gtest/gtest.h>

@@ -1,0 +1,142 @@
+#include "ledger/ledger_rules.h"
+
+#include "core/data_module.h"
+#include "core/number_format.h"
+#include "core/table_access.h"
+#include "core/table_layouts.h"
+#include "ledger/entry_editor_link.h"
+#include "platform/prompter.h"
+
+namespace {
+
+const QString LedgerOrder = QStringLiteral("LPinx");
+
+struct LedgerRulesState : SubsystemState {
+    EntryEditorLink *entryEditor = nullptr;
+};
+
+// "00".."13" in plain text comparison, as the month box and the imports write them.
+bool validMonthCode(const QString &month)
+{
+    return month >= QLatin1String("00") && month <= QLatin1String("13");
+}
+
+Money amount(Cursor &table, const QString &name)
+{
+    return table.field(name).asCurrency();
+}
+
+void TKSIEGAMCChange(TDANE &dane, Field month)
+{
+    const WorkingEnvironment &environment = dane.environment();
+    EntryEditorLink *editor = dane.subsystemState<LedgerRulesState>().entryEditor;
+    const QString code = month.asString();
+    if (!validMonthCode(code) && editor) {
+        // Setting the working month runs this hook again, which warns if that month is posted.
+        month.setAsString(environment.workingMonth);
+        editor->showMonth(environment.workingMonth);
+        return;
+    }
+    if (monthIsPosted(dane, month.asString())) {
+        dane.prompter().warn(QStringLiteral("Miesiąc zamkniety."));
+        if (editor)
+            editor->showMonth(environment.workingMonth);
+    }
+}
+
+void TKSIEGACalcFields(Cursor &ledger)
+{
+    ledger.field(QStringLiteral("K9"))
+        .setCurrency(amount(ledger, QStringLiteral("K7")) + amount(ledger, QStringLiteral("K8")));
+    ledger.field(QStringLiteral("K14"))
+        .setCurrency(amount(ledger, QStringLiteral("K12")) + amount(ledger, QStringLiteral("K13")));
+}
+
+bool TKSIEGAFilterRecord(const TDANE &dane, Cursor &ledger)
+{
+    return ledger.field(QStringLiteral("MC")).asString() == dane.environment().workingMonth;
+}
+
+void ZKSIEGAStateChange(TDANE &dane, Cursor &ledger, Cursor::State previous)
+{
+    Q_UNUSED(previous);
+    if (dane.environment().importInProgress)
+        return;
+    if (ledger.state() == Cursor::State::Insert) {
+        ledger.field(QStringLiteral("DATA")).setAsString(dane.environment().today);
+    } else if (ledger.state() == Cursor::State::Edit
+               && !RemoveSpaces(ledger.field(QStringLiteral("NRKOMP")).asString()).isEmpty()) {
+        const QString question = QStringLiteral(
+            "Zmiana zapisu komputerowego powstałego z importu danych z programu ZIVEDEZ.\r"
+            "Jeżeli zmiana dotycz pól innych niż opis zdarzenia gospodarczego\r"
+            "to przy ponownym imporcie zostaną zmienione na zgodne z rejesrtem faktur.\r"
+            "Dodatkowe informacje pod klawiszem \"F1\"\r"
+            "Czy przerwać edycję ?");
+        if (dane.prompter().confirm(question))
+            ledger.cancel();
+    }
+}
+
+void TSUMACalcFields(Cursor &sums)
+{
+    sums.field(QStringLiteral("KW"))
+        .setCurrency(amount(sums, QStringLiteral("K9")) - amount(sums, QStringLiteral("K10"))
+                     - amount(sums, QStringLiteral("K11")) - amount(sums, QStringLiteral("K14")));
+}
+
+} // namespace
+
+void installLedgerRules(TDANE &dane)
+{
+    Cursor &ledger = dane.TKSIEGA;
+    for (const FieldDef &field : ledgerCalculatedFields())
+        ledger.addCalculatedField(field);
+    ledger.setIndexName(LedgerOrder);
+    ledger.setBeforePost([&dane](Cursor &entry) { TKSIEGABeforePost(dane, entry); });
+    ledger.setFieldChange(QStringLiteral("MC"), [&dane](Field month) { TKSIEGAMCChange(dane, month); });
+    ledger.setCalcFields(TKSIEGACalcFields);
+    ledger.setFilterHook([&dane](Cursor &entry) { return TKSIEGAFilterRecord(dane, entry); },
+                         [&dane] {
+                             return QList<QPair<QString, QVariant>>{
+                                 {QStringLiteral("MC"), dane.environment().workingMonth}};
+                         });
+    ledger.setStateChange([&dane](Cursor &entry, Cursor::State previous) {
+        ZKSIEGAStateChange(dane, entry, previous);
+    });
+
+    for (const FieldDef &field : sumsCalculatedFields())
+        dane.TSUMA.addCalculatedField(field);
+    dane.TSUMA.setCalcFields(TSUMACalcFields);
+}
+
+bool monthIsPosted(const TDANE &dane, const QString &month)
+{
+    bool ok = false;
+    const int number = month.toInt(&ok);
+    // "00" and "13" have no sums row: they are never closed.
+    return ok && number >= 1 && number <= 12 && dane.environment().monthPosted[number];
+}
+
+int NUMER(TDANE &dane)
+{
+    Cursor &ledger = dane.TKSIEGA;
+    SaveTable(ledger, dane.prompter());
+    if (ledger.indexName() != LedgerOrder)
+        ledger.setIndexName(LedgerOrder);
+    // One above the highest number anywhere in the year: the book order puts month "13"
+    // last, so its last record is not always the highest number.
+    return int(ledger.maximum(QStringLiteral("LP")).toLongLong()) + 1;
+}
+
+void TKSIEGABeforePost(TDANE &dane, Cursor &ledger)
+{
+    ledger.field(QStringLiteral("NAZWISKO")).setAsString(dane.environment().userName);
+    const Field month = ledger.field(QStringLiteral("MC"));
+    if (!validMonthCode(month.asString()))
+        ledger.field(QStringLiteral("MC")).setAsString(QStringLiteral("13"));
+}
+
+void setEntryEditor(TDANE &dane, EntryEditorLink *editor)
+{
+    dane.subsystemState<LedgerRulesState>().entryEditor = editor;
+}
