@@ -1,5 +1,6 @@
 #include "platform/cursor.h"
 
+#include "platform/collation_version.h"
 #include "platform/field_values.h"
 #include "platform/paths.h"
 #include "platform/session.h"
@@ -777,6 +778,16 @@ void Cursor::addIndex(const IndexDef &index)
     }
     definition_ = readTableDefinition(*connection_, table_);
     setOrder(resolveOrder());
+}
+
+void Cursor::rebuildTextIndexes()
+{
+    checkOpen();
+    checkBrowseMode();
+    if (isReadOnly())
+        throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
+    ::rebuildTextIndexes(*connection_);
+    refresh();
 }
 
 void Cursor::deleteIndex(const QString &name)

@@ -150,6 +150,9 @@ public:
     void emptyTable();
     void addIndex(const IndexDef &index);
     void deleteIndex(const QString &name);
+    // Rebuilds the text indexes in the current Polish order, whatever the file says it holds:
+    // the part of index repair that needs no structure file.
+    void rebuildTextIndexes();
 
     void beginTransaction();
     void commit();

@@ -1,5 +1,6 @@
 #include "platform/session.h"
 
+#include "platform/collation_version.h"
 #include "platform/cursor.h"
 #include "platform/sqlite_db.h"
 
@@ -14,6 +15,7 @@ std::shared_ptr<Connection> Session::connect(const QString &file, bool readOnly)
     auto connection = std::make_shared<Connection>(
         file, readOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite);
     connections_.insert(key, connection);
+    refreshOutdatedTextIndexes(*connection);
     return connection;
 }
 

@@ -212,6 +212,11 @@ void Connection::exec(const QString &sql)
     statement.run();
 }
 
+void Connection::setWaitForLocks(bool wait)
+{
+    sqlite3_busy_timeout(db_, wait ? BusyTimeoutMs : 0);
+}
+
 Statement &Connection::cached(const QString &sql)
 {
     auto it = cache_.find(sql);

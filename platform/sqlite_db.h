@@ -2,6 +2,22 @@
 // A thin layer over the SQLite C API: a connection to one table file set up the way every
 // table file is used (rollback journal, full synchronous writes, busy timeout, the Polish
 // collations) and prepared statements that bind and read Qt values.
+//
+// Collation version. A text index is kept in the order of the Polish collations, so that
+// order is part of the file: an index built in one order and searched in another misses
+// records and lets a duplicate into a unique index. Each file therefore records in
+// `PRAGMA user_version` (used for nothing else) the PolishOrderVersion its text indexes were
+// built in; 0 stands for files from before the version was kept. A file is stamped when it
+// is created and whenever its text indexes are rebuilt, and the rebuild (REINDEX of both
+// collations) commits together with its stamp, so a crash leaves the old indexes with the
+// old version. When the engine opens a writable file of an older version it rebuilds the
+// text indexes at once if it gets the write lock without waiting; when another program
+// holds the file, or the file is read-only, the open goes on as before and a later open
+// tries again: an open never fails or waits for the rebuild. Index repair always rebuilds.
+// A file of a newer version is left as it is, and so is a file without a Polish-collated
+// index (a companion program's plain-SQL table is not written to for nothing). Other
+// programs get the same order from the SQLite extension built beside the program, which is
+// compiled from the same weights (platform/collation/).
 
 #include "platform/db_error.h"
 
@@ -66,6 +82,9 @@ public:
     sqlite3 *handle() const { return db_; }
 
     void exec(const QString &sql);
+    // Without waiting, a lock another program holds fails at once instead of after the busy
+    // timeout.
+    void setWaitForLocks(bool wait);
     // A statement prepared once per connection and kept; reset it after use (StatementScope).
     Statement &cached(const QString &sql);
     qint64 lastInsertRowid() const;

@@ -1,5 +1,6 @@
 #include "platform/table_schema.h"
 
+#include "platform/collation_version.h"
 #include "platform/polish_collation.h"
 #include "platform/sqlite_db.h"
 
@@ -332,6 +333,7 @@ void writeTableSchema(Connection &connection, const QString &table, const TableD
     writeMetadata(connection, definition);
     for (const IndexDef &index : definition.indexes)
         createIndex(connection, table, definition, index);
+    stampOrderVersion(connection);
 }
 
 void ensureMetadata(Connection &connection, const TableDef &definition)
