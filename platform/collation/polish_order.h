@@ -6,9 +6,9 @@
 //   < every other letter, in code point order.
 //
 // Signs are spaces, punctuation, quotes („ ” « »), dashes, symbols, emoji and control
-// characters, in code point order among themselves. Accented letters that are not Polish
-// (Ä, Č, Ö, Š, Ü ...) sort with their base letter and after it when the texts differ in
-// nothing else. The order is total: two texts compare equal only when they are the same
+// characters, in code point order among themselves. Accented Latin letters that are not
+// Polish (Ä, Č, Ö, Š, Ü ... — those of Latin-1 and Latin Extended-A) sort with their base
+// letter and after it when the texts differ in nothing else. The order is total: two texts compare equal only when they are the same
 // text, or, case-insensitively, when they differ in letter case alone (lower case first
 // otherwise). Bytes that are not valid UTF-8 each weigh more than every character, so even
 // such texts never collide in a unique index.
