@@ -4,11 +4,14 @@
 #include "cli/field_assignments.h"
 #include "cli/table_dump.h"
 #include "core/table_access.h"
+#include "pit5/declaration_printout.h"
 #include "pit5/declaration_workflow.h"
 #include "pit5/taxpayer_register.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
 #include <functional>
 
 namespace {
@@ -191,16 +194,17 @@ bool openDeclaration(CommandContext &context, TDANE &dane, const QString &word)
     return true;
 }
 
-// What a declaration computes with comes from its taxpayer's method; without one, another
-// taxpayer's method would be applied.
-bool selectDeclarationsTaxpayer(CommandContext &context, TDANE &dane)
+// What a declaration computes with, and the form it prints on, come from its taxpayer's
+// method; without the taxpayer, another taxpayer's method would be applied. `unknown` says
+// what cannot be known then.
+bool selectDeclarationsTaxpayer(CommandContext &context, TDANE &dane,
+                                const QString &unknown = QStringLiteral(
+                                    "nie wiadomo, jak liczyć podatek tej deklaracji."))
 {
     const QString nip = dane.TDEK.field(QStringLiteral("NIP")).asString();
     if (FindTaxpayerByNip(dane, nip))
         return true;
-    context.prompter.error(
-        QStringLiteral("Brak podatnika o NIP %1: nie wiadomo, jak liczyć podatek tej deklaracji.")
-            .arg(nip));
+    context.prompter.error(QStringLiteral("Brak podatnika o NIP %1: %2").arg(nip, unknown));
     return false;
 }
 
@@ -320,6 +324,29 @@ int declarationShow(CommandContext &context, TDANE &dane)
     return CliSuccess;
 }
 
+// One page with --strona, otherwise the whole print with its page questions, into the file.
+int declarationPrint(CommandContext &context)
+{
+    std::optional<int> page;
+    if (const std::optional<QString> text = context.option(QStringLiteral("strona"))) {
+        qint64 number = 0;
+        if (!readNumber(*text, number))
+            return usageError(context, QStringLiteral("Numer strony musi być liczbą."));
+        page = int(std::clamp<qint64>(number, INT_MIN, INT_MAX));
+    }
+    const QString file = context.option(QStringLiteral("plik")).value_or(QString());
+    if (!oneWord(context.arguments) || file.isEmpty())
+        return usageError(context);
+    return onDeclarations(context, [&](TDANE &dane) -> int {
+        if (!openDeclaration(context, dane, context.arguments.first())
+            || !selectDeclarationsTaxpayer(
+                context, dane, QStringLiteral("nie wiadomo, na którym formularzu ją wydrukować.")))
+            return CliFailed;
+        DeclarationPrintout printout(dane.TDEK);
+        return PrintDeclarationToPdf(dane, printout, file, page) ? CliSuccess : CliFailed;
+    });
+}
+
 } // namespace
 
 void addPit5Commands(CommandRegistry &registry)
@@ -371,4 +398,13 @@ void addPit5Commands(CommandRegistry &registry)
     pit5.add(QStringLiteral("show"), QStringLiteral("wszystkie pola deklaracji"),
              onDeclaration(Computes::No, oneWord, declarationShow))
         .takes(QStringLiteral("AUTO"));
+    pit5.add(QStringLiteral("print"),
+             QStringLiteral("deklaracja na formularzu do pliku PDF: jedna strona albo cały "
+                            "wydruk z pytaniami o kolejne strony"),
+             declarationPrint)
+        .takes(QStringLiteral("AUTO"))
+        .value(QStringLiteral("strona"), QStringLiteral("N"),
+               QStringLiteral("tylko ta strona formularza"))
+        .value(QStringLiteral("plik"), QStringLiteral("PLIK.pdf"), QStringLiteral("plik PDF"))
+        .required();
 }

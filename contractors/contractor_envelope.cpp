@@ -18,15 +18,12 @@ bool PrintContractorEnvelope(Cursor &contractors, PrinterList &printers,
     if (!contractors.isOpen() || contractors.recNo() < 0)
         return false;
     if (printers.isEmpty()) {
-        prompter.warn(QStringLiteral("Uwaga nie posiadasz zainstalowanej drukarki !!"));
+        prompter.warn(NoPrinterMessage());
         return false;
     }
     PageCanvas &canvas = printers.canvas();
     if (!printEnvelope(envelopeAddressOf(contractors), marginsPath, canvas)) {
-        prompter.error((canvas.failure() == PageCanvas::Failure::PageSetup
-                            ? QStringLiteral("Drukarka nie przyjmuje ustawień strony : ")
-                            : QStringLiteral("Błąd otwarcia drukarki : "))
-                       + printers.currentPrinter());
+        prompter.error(PrintFailureMessage(canvas, printers.currentPrinter()));
         return false;
     }
     return true;

@@ -64,13 +64,10 @@ void identification(Layout &l)
 void sectionsCD(Layout &l)
 {
     const int c = l.group(SectionsCD, QStringLiteral("C. USTALENIE DOCHODU / STRATY"));
-    const QStringList columns = {QStringLiteral("Przychód"), QStringLiteral("Koszty uzyskania\nprzychodu"),
-                                 QStringLiteral("Dochód"), QStringLiteral("Strata")};
+    const QStringList &columns = IncomeColumns();
     for (int column = 0; column < columns.size(); ++column)
         l.label(columns[column], c, 0, column + 1);
-    const QStringList rows = {QStringLiteral("1. Pozarolnicza działalność\ngospodarcza"),
-                              QStringLiteral("2. Najem, podnajem lub dzierżawa \noraz umowy o podobnym charakterze"),
-                              QStringLiteral("RAZEM")};
+    const QStringList &rows = IncomeRows();
     for (int row = 0; row < rows.size(); ++row) {
         l.label(rows[row], c, row + 1, 0);
         for (int column = 0; column < 4; ++column) {
@@ -84,7 +81,7 @@ void sectionsCD(Layout &l)
     l.box(QStringLiteral("P31"), caption(31, QStringLiteral("Dochody zwolnione od podatku (specjalna strefa ekonomiczna)")), d, 0, 0, PositionKind::Amount);
     l.box(QStringLiteral("P32"), caption(32, QStringLiteral("Straty z lat ubiegłych")), d, 1, 0, PositionKind::Amount);
     l.box(QStringLiteral("P33"), caption(33, QStringLiteral("Dochód po odliczeniu dochodu zwolnionego i strat")), d, 2, 0, PositionKind::Amount);
-    l.label(QStringLiteral("Suma odliczeń nie może przekroczyć kwoty dochodu z poz. 29."), d, 3, 0);
+    l.label(LossesLimitNote(), d, 3, 0);
 }
 
 void sectionE(Layout &l)
@@ -294,4 +291,34 @@ const QStringList &TaxationRules()
                                       QStringLiteral("podatnik korzysta z preferencji"),
                                       QStringLiteral("podatnik korzysta ze zwolnienia")};
     return rules;
+}
+
+const QStringList &IncomeColumns()
+{
+    static const QStringList columns = {QStringLiteral("Przychód"),
+                                        QStringLiteral("Koszty uzyskania\nprzychodu"),
+                                        QStringLiteral("Dochód"), QStringLiteral("Strata")};
+    return columns;
+}
+
+const QStringList &IncomeRows()
+{
+    static const QStringList rows = {
+        QStringLiteral("1. Pozarolnicza działalność\ngospodarcza"),
+        QStringLiteral("2. Najem, podnajem lub dzierżawa \noraz umowy o podobnym charakterze"),
+        QStringLiteral("RAZEM")};
+    return rows;
+}
+
+QString LossesLimitNote()
+{
+    return QStringLiteral("Suma odliczeń nie może przekroczyć kwoty dochodu z poz. 29.");
+}
+
+const DeclarationPosition *PositionOf(const QString &field)
+{
+    for (const DeclarationPosition &position : DeclarationPositions())
+        if (position.field == field)
+            return &position;
+    return nullptr;
 }

@@ -45,5 +45,13 @@ const QList<DeclarationPage> &DeclarationPages();
 const QList<DeclarationGroup> &DeclarationGroups();
 const QList<DeclarationPosition> &DeclarationPositions();
 
+// The position of a field on the window's pages; none for a field the window does not show.
+const DeclarationPosition *PositionOf(const QString &field);
+
+// Section C's column headings and row names, and the note under section D.
+const QStringList &IncomeColumns();
+const QStringList &IncomeRows();
+QString LossesLimitNote();
+
 // The three rules of taxation of section L, in the order of their values.
 const QStringList &TaxationRules();

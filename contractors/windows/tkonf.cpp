@@ -368,13 +368,8 @@ void TKONF::OpisKontrahentaClick()
 void TKONF::AdresowanieKopertClick()
 {
     binder_.updateRecord();
-    PrinterList *printers = printers_;
-    if (!printers) {
-        if (!systemPrinters_)
-            systemPrinters_ = std::make_unique<SystemPrinters>();
-        printers = systemPrinters_.get();
-    }
-    PrintContractorEnvelope(dane_.TKontrah, *printers, EnvelopeMarginsFile(), dane_.prompter());
+    PrintContractorEnvelope(dane_.TKontrah, GivenOrSystemPrinters(printers_, systemPrinters_),
+                            EnvelopeMarginsFile(), dane_.prompter());
 }
 
 void TKONF::UstawienieMarginesowClick()

@@ -1,6 +1,7 @@
 #include "pit5/windows/tpit5f.h"
 
 #include "core/data_module.h"
+#include "pit5/declaration_printout.h"
 #include "pit5/declaration_workflow.h"
 #include "pit5/pit5_help.h"
 #include "pit5/tax_method.h"
@@ -8,8 +9,10 @@
 #include "pit5/windows/tpit5f5.h"
 #include "pit5/windows/tpit5f6.h"
 #include "pit5/windows/tpit5f7.h"
+#include "platform/print/printer_list.h"
 #include "platform/shell.h"
 #include "platform/widgets/cursor_navigator.h"
+#include "platform/widgets/report_preview.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -122,6 +125,8 @@ TPIT5F::TPIT5F(TDANE &dane, QWidget *parent)
     StatusRefresh();
 }
 
+TPIT5F::~TPIT5F() = default;
+
 void TPIT5F::execute()
 {
     FormShow();
@@ -159,10 +164,9 @@ QToolBar *TPIT5F::printToolBar()
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (int page = 1; page <= 4; ++page) {
         const QString text = QStringLiteral("Podgląd str. %1").arg(page);
-        actions_.insert(text, bar->addAction(text, this, [this, page] { emit previewRequested(page); }));
+        actions_.insert(text, bar->addAction(text, this, [this, page] { PodgladClick(page); }));
     }
-    const QString print = QStringLiteral("Wydruk deklaracji");
-    actions_.insert(print, bar->addAction(print, this, &TPIT5F::printRequested));
+    addAction(bar, QStringLiteral("Wydruk deklaracji"), &TPIT5F::WydrukDeklaracjiClick);
     return bar;
 }
 
@@ -293,6 +297,26 @@ void TPIT5F::done(int result)
     binder_.updateRecord();
     CloseDeclaration(dane_, dane_.prompter());
     QDialog::done(result);
+}
+
+void TPIT5F::PodgladClick(int page)
+{
+    binder_.updateRecord();
+    if (Report *report = PrepareDeclarationPreview(dane_, printout(), page))
+        previewReport(*report, this);
+}
+
+void TPIT5F::WydrukDeklaracjiClick()
+{
+    binder_.updateRecord();
+    PrintDeclaration(dane_, printout(), GivenOrSystemPrinters(printers_, systemPrinters_));
+}
+
+DeclarationPrintout &TPIT5F::printout()
+{
+    if (!printout_)
+        printout_ = std::make_unique<DeclarationPrintout>(dane_.TDEK);
+    return *printout_;
 }
 
 TPIT5F5 &TPIT5F::constantsWindow()

@@ -7,8 +7,8 @@
 // Opened modally by the main window's menu item "PIT 5":
 //   TPIT5F window(dane, this);
 //   window.execute();
-// The preview and print buttons of the printed form are announced by previewRequested and
-// printRequested for whoever prints the form.
+// "Podgląd str. 1" .. "Podgląd str. 4" preview a page of the printed form, "Wydruk
+// deklaracji" prints it on the system's printer (or the printers given by setPrinters).
 
 #include "pit5/windows/declaration_pages.h"
 #include "platform/widgets/cursor_table_model.h"
@@ -17,7 +17,11 @@
 #include <QDialog>
 #include <QHash>
 
+#include <memory>
+
 class CursorNavigator;
+class DeclarationPrintout;
+class PrinterList;
 class QAction;
 class QLabel;
 class QTabWidget;
@@ -33,6 +37,7 @@ class TPIT5F final : public QDialog {
 
 public:
     explicit TPIT5F(TDANE &dane, QWidget *parent = nullptr);
+    ~TPIT5F() override;
 
     // Shows the window maximised until it is closed.
     void execute();
@@ -49,6 +54,8 @@ public:
     void UsunDeklaracjeClick();
     void DanePodatnikowClick();
     void DaneDoNaliczeniaClick();
+    void PodgladClick(int page);
+    void WydrukDeklaracjiClick();
     void StatusRefresh();
     void done(int result) override;
 
@@ -65,10 +72,9 @@ public:
     TPIT5F5 &constantsWindow();
     TPIT5F6 &monthDialog();
     TPIT5F7 &taxpayersWindow();
-
-signals:
-    void previewRequested(int page);
-    void printRequested();
+    DeclarationPrintout &printout();
+    // Where "Wydruk deklaracji" prints; the system's printers when none is given.
+    void setPrinters(PrinterList *printers) { printers_ = printers; }
 
 protected:
     bool event(QEvent *event) override;
@@ -95,5 +101,8 @@ private:
     TPIT5F5 *constantsWindow_ = nullptr;
     TPIT5F6 *monthDialog_ = nullptr;
     TPIT5F7 *taxpayersWindow_ = nullptr;
+    std::unique_ptr<DeclarationPrintout> printout_;
+    PrinterList *printers_ = nullptr;
+    std::unique_ptr<PrinterList> systemPrinters_;
     Cursor::Bookmark shownTaxpayer_; // whose method the boxes show
 };

@@ -44,12 +44,15 @@ void PageCanvas::newPage()
     ++pages_;
 }
 
-void PageCanvas::end()
+bool PageCanvas::end()
 {
     if (!active_)
-        return;
-    doEnd();
+        return true;
     active_ = false;
+    if (doEnd())
+        return true;
+    failure_ = Failure::Output;
+    return false;
 }
 
 QSizeF PageCanvas::drawableSize() const

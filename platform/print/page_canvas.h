@@ -35,10 +35,12 @@ public:
     bool begin(const QString &jobTitle, const std::optional<PageSetup> &setup = std::nullopt);
     // Why the last begin() failed: the device could not be opened, or it would not take the
     // job's sheet (its paper, or the margins even when grown to the device's border).
-    enum class Failure { None, Device, PageSetup };
+    enum class Failure { None, Device, PageSetup, Output };
     Failure failure() const { return failure_; }
     void newPage();
-    void end();
+    // False when the device did not take the whole job (a file that could not be written
+    // to its end); failure() then says Output.
+    bool end();
     bool isActive() const { return active_; }
     int pageCount() const { return pages_; }
 
@@ -71,7 +73,7 @@ protected:
     // Called by doBegin() before it returns false for a sheet the device refused.
     void refusePageSetup() { failure_ = Failure::PageSetup; }
     virtual void doNewPage() = 0;
-    virtual void doEnd() = 0;
+    virtual bool doEnd() = 0;
     virtual QSizeF drawableSizeMm() const = 0;
     virtual void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,
                         Qt::Alignment alignment, bool wordWrap) = 0;

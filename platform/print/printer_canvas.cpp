@@ -1,6 +1,9 @@
 #include "platform/print/printer_canvas.h"
 
+#include <QFile>
 #include <QPrinter>
+
+#include <algorithm>
 
 PrinterCanvas::PrinterCanvas(QPrinter &printer) : printer_(printer) {}
 
@@ -65,10 +68,25 @@ void PrinterCanvas::doNewPage()
     printer_.newPage();
 }
 
-void PrinterCanvas::doEnd()
+// Qt's PDF writer goes on when the disk is full and says nothing; what it could not write is
+// missing from the file's end, where every PDF closes with its end-of-file marker.
+static bool endsLikeAPdf(const QString &fileName)
 {
-    painter_.end();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 5)
+        return false;
+    constexpr qint64 TailBytes = 32;
+    file.seek(std::max<qint64>(0, file.size() - TailBytes));
+    return file.read(TailBytes).trimmed().endsWith("%%EOF");
+}
+
+bool PrinterCanvas::doEnd()
+{
+    bool written = painter_.end();
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
+        written = written && endsLikeAPdf(printer_.outputFileName());
     restorePrinterSheet();
+    return written;
 }
 
 QSizeF PrinterCanvas::drawableSizeMm() const

@@ -30,7 +30,7 @@ public:
 protected:
     bool doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup) override;
     void doNewPage() override;
-    void doEnd() override;
+    bool doEnd() override;
     QSizeF drawableSizeMm() const override;
     void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,
                 Qt::Alignment alignment, bool wordWrap) override;

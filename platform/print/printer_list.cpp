@@ -5,6 +5,34 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+QString NoPrinterMessage()
+{
+    return QStringLiteral("Uwaga nie posiadasz zainstalowanej drukarki !!");
+}
+
+QString PrintFailureMessage(const PageCanvas &canvas, const QString &printerName)
+{
+    switch (canvas.failure()) {
+    case PageCanvas::Failure::PageSetup:
+        return QStringLiteral("Drukarka nie przyjmuje ustawień strony : ") + printerName;
+    case PageCanvas::Failure::Output:
+        return QStringLiteral("Błąd zapisu wydruku : ") + printerName;
+    case PageCanvas::Failure::None:
+    case PageCanvas::Failure::Device:
+        break;
+    }
+    return QStringLiteral("Błąd otwarcia drukarki : ") + printerName;
+}
+
+PrinterList &GivenOrSystemPrinters(PrinterList *given, std::unique_ptr<PrinterList> &system)
+{
+    if (given)
+        return *given;
+    if (!system)
+        system = std::make_unique<SystemPrinters>();
+    return *system;
+}
+
 SystemPrinters::SystemPrinters()
     : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       canvas_(std::make_unique<PrinterCanvas>(*printer_))

@@ -27,6 +27,15 @@ public:
     bool isEmpty() const { return printerNames().isEmpty(); }
 };
 
+// What the user is told when there is no printer to print on.
+QString NoPrinterMessage();
+// What the user is told when a job on the printer failed, by the canvas's reason.
+QString PrintFailureMessage(const PageCanvas &canvas, const QString &printerName);
+
+// The printers a window was given, or else the system's, made on first use and kept in
+// `system`.
+PrinterList &GivenOrSystemPrinters(PrinterList *given, std::unique_ptr<PrinterList> &system);
+
 // The printers installed in the system, the default one chosen first.
 class SystemPrinters final : public PrinterList {
 public:

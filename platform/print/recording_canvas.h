@@ -51,7 +51,11 @@ public:
 protected:
     bool doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup) override;
     void doNewPage() override {}
-    void doEnd() override { ++jobsEnded_; }
+    bool doEnd() override
+    {
+        ++jobsEnded_;
+        return true;
+    }
     QSizeF drawableSizeMm() const override { return setup_.contentRectMm().size(); }
     void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,
                 Qt::Alignment alignment, bool wordWrap) override;

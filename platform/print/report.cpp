@@ -115,8 +115,53 @@ private:
     {
         canvas_.setFont(element.font);
         const QString text = element.text ? element.text(state_) : QString();
-        return element.multiLine ? canvas_.wrapLines(text, element.rectMm.width())
-                                 : QStringList{text};
+        if (!element.multiLine)
+            return {text};
+        QStringList lines = canvas_.wrapLines(text, element.rectMm.width());
+        if (element.keepInRect)
+            keepInRect(lines, element.rectMm);
+        return lines;
+    }
+
+    // Lines kept in their rectangle stand in it as the vertical alignment says; the others
+    // start at its top and the band grows under them.
+    static double blockOffset(const ReportElement &element, double blockHeight)
+    {
+        if (!element.keepInRect)
+            return 0;
+        const double room = std::max(0.0, element.rectMm.height() - blockHeight);
+        if (element.alignment & Qt::AlignVCenter)
+            return room / 2;
+        if (element.alignment & Qt::AlignBottom)
+            return room;
+        return 0;
+    }
+
+    void shrinkToFit(PrintFont font, const QString &text, double width)
+    {
+        const double wide = canvas_.textWidth(text);
+        if (wide <= width || wide <= 0)
+            return;
+        // Glyph widths do not scale exactly with the size: step down until it fits.
+        font.pointSize *= width / wide;
+        canvas_.setFont(font);
+        while (canvas_.textWidth(text) > width && font.pointSize > 1) {
+            font.pointSize *= 0.97;
+            canvas_.setFont(font);
+        }
+    }
+
+    void keepInRect(QStringList &lines, const QRectF &rect) const
+    {
+        const qsizetype fit = std::max<qsizetype>(1, qsizetype((rect.height() + 1e-6) / canvas_.lineHeight()));
+        if (lines.size() <= fit)
+            return;
+        lines.resize(fit);
+        const QString more(QChar(0x2026));
+        QString &last = lines.last();
+        while (!last.isEmpty() && canvas_.textWidth(last + more) > rect.width())
+            last.chop(1);
+        last += more;
     }
 
     double heightOf(const ReportBand &band)
@@ -148,14 +193,17 @@ private:
         case ReportElement::Kind::Text: {
             const QStringList lines = linesOf(element);
             if (!element.multiLine) {
+                if (element.shrinkToFit)
+                    shrinkToFit(element.font, lines.constFirst(), rect.width());
                 canvas_.drawText(rect, lines.constFirst(), element.alignment);
                 break;
             }
             const double lineHeight = canvas_.lineHeight();
             const Qt::Alignment alignment =
                 (element.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+            const double top = rect.top() + blockOffset(element, lines.size() * lineHeight);
             for (qsizetype i = 0; i < lines.size(); ++i)
-                canvas_.drawText(QRectF(rect.left(), rect.top() + i * lineHeight, rect.width(),
+                canvas_.drawText(QRectF(rect.left(), top + i * lineHeight, rect.width(),
                                         lineHeight),
                                  lines.at(i), alignment);
             break;
@@ -186,15 +234,42 @@ private:
 
 bool Report::print(PageCanvas &canvas)
 {
-    pagesPrinted_ = 0;
-    if (!canvas.begin(title_, setup_))
+    ReportJob job(canvas);
+    const bool printed = job.add(*this);
+    return job.end() && printed;
+}
+
+ReportJob::~ReportJob()
+{
+    end();
+}
+
+bool ReportJob::add(Report &report)
+{
+    report.pagesPrinted_ = 0;
+    if (failed_)
         return false;
-    canvas.setUnit(CanvasUnit::Millimetre);
-    ReportRun run(*this, canvas);
+    if (!begun_) {
+        begun_ = true;
+        if (!canvas_.begin(report.title_, report.setup_)) {
+            failed_ = true;
+            return false;
+        }
+    } else {
+        canvas_.newPage();
+    }
+    canvas_.setUnit(CanvasUnit::Millimetre);
+    ReportRun run(report, canvas_);
     run.run();
-    canvas.end();
-    pagesPrinted_ = run.pages();
+    report.pagesPrinted_ = run.pages();
     return true;
+}
+
+bool ReportJob::end()
+{
+    if (canvas_.isActive() && !canvas_.end())
+        failed_ = true;
+    return !failed_;
 }
 
 bool Report::print(QPrinter &printer)

@@ -46,7 +46,7 @@ public:
     void setPageOffset(int offset) { pageOffset_ = offset; }
     int pageOffset() const { return pageOffset_; }
 
-    // False when the device could not be opened.
+    // False when the device could not be opened or did not take the whole job.
     bool print(PageCanvas &canvas);
     bool print(QPrinter &printer);
     bool printToPdf(const QString &fileName);
@@ -55,6 +55,7 @@ public:
 
 private:
     friend class ReportRun;
+    friend class ReportJob;
 
     PageSetup setup_;
     QString title_;
@@ -63,4 +64,29 @@ private:
     QList<QPair<QString, std::function<Money()>>> sums_;
     int pageOffset_ = 0;
     int pagesPrinted_ = 0;
+};
+
+// Reports printed one after the other as one job, each from a new page: a form whose pages
+// are reports of their own goes into one file. The job has the title and sheet of its first
+// report.
+//
+//   ReportJob job(canvas);
+//   bool printed = job.add(first) && job.add(second);
+//   printed = job.end() && printed;
+class ReportJob {
+public:
+    explicit ReportJob(PageCanvas &canvas) : canvas_(canvas) {}
+    ~ReportJob();
+    ReportJob(const ReportJob &) = delete;
+    ReportJob &operator=(const ReportJob &) = delete;
+
+    // False when the device could not be opened; the job prints nothing more then.
+    bool add(Report &report);
+    // False when the job failed at any point, its end included.
+    bool end();
+
+private:
+    PageCanvas &canvas_;
+    bool begun_ = false;
+    bool failed_ = false;
 };

@@ -42,6 +42,13 @@ struct ReportElement {
     // Breaks into lines at line breaks and between words to fit the width, one line under
     // the other; the band grows to hold them.
     bool multiLine = false;
+    // A multi-line text that keeps to its rectangle, as in a box of a form: lines past the
+    // rectangle's foot are left out, the last one shown ending in "…", and the lines stand
+    // in the rectangle as the vertical alignment says.
+    bool keepInRect = false;
+    // A one-line text wider than its rectangle prints in a smaller size of its font, so that
+    // a long name stays in its box instead of running over the next one.
+    bool shrinkToFit = false;
     // Frames and rules that grow with their band, so a row ruled around a multi-line text
     // stays closed.
     bool stretchWithBand = false;

@@ -2,28 +2,15 @@
 // The text engine with everything around it recorded: a printer that keeps what is drawn,
 // ports and export files in a temporary folder, scripted dialogs and messages.
 
-#include "platform/print/printer_list.h"
-#include "platform/print/recording_canvas.h"
 #include "platform/progress.h"
 #include "platform/scripted_prompter.h"
 #include "print/print_engine.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/recording_printers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-class RecordingPrinters final : public PrinterList {
-public:
-    QStringList names{QStringLiteral("Drukarka testowa")};
-    QString current = QStringLiteral("Drukarka testowa");
-    RecordingCanvas recording;
-
-    QStringList printerNames() const override { return names; }
-    QString currentPrinter() const override { return current; }
-    void selectPrinter(const QString &name) override { current = name; }
-    PageCanvas &canvas() override { return recording; }
-};
 
 class CountingProgress final : public Progress {
 public:
