@@ -32,7 +32,8 @@ ReportElement &keptText(ReportBand &band, const QRectF &rect, TextSource text,
 ReportElement &keptLabel(ReportBand &band, const QRectF &rect, const QString &text,
                          const PrintFont &font, Qt::Alignment alignment)
 {
-    return keptText(band, rect, [text](const ReportState &) { return text; }, font, alignment);
+    return keptText(
+        band, rect, [text](const ReportState &) { return text; }, font, alignment);
 }
 
 void drawPicture(ReportBand &band, const FormPage &page, const std::function<bool()> &picture)
@@ -47,16 +48,16 @@ void drawPicture(ReportBand &band, const FormPage &page, const std::function<boo
             onlyWithPicture(band.addRect(rect, HeadingPen));
             rect.adjust(1.0, 0.2, -1.0, -0.2);
         }
-        onlyWithPicture(keptLabel(band, rect, text.text, textFont(text.pointSize, text.bold),
-                                  text.alignment));
+        onlyWithPicture(
+            keptLabel(band, rect, text.text, textFont(text.pointSize, text.bold), text.alignment));
     }
     for (const FormBox &box : page.boxes) {
         onlyWithPicture(band.addRect(box.boxMm, BoxPen));
         for (const QRectF &character : box.characterBoxes())
             onlyWithPicture(band.addRect(character, CharacterPen));
         if (!box.caption.isEmpty())
-            onlyWithPicture(keptLabel(band, box.captionMm, box.caption,
-                                      textFont(CaptionPointSize), box.captionAlignment));
+            onlyWithPicture(keptLabel(band, box.captionMm, box.caption, textFont(CaptionPointSize),
+                                      box.captionAlignment));
     }
 }
 
@@ -69,8 +70,7 @@ void placeValues(ReportBand &band, const FormPage &page, Cursor &declarations)
             return FormValueText(box, declarations.field(box.field));
         };
         if (box.value == FormValue::Memo) {
-            keptText(band, box.valueMm, std::move(value), textFont(ValuePointSize),
-                     box.alignment);
+            keptText(band, box.valueMm, std::move(value), textFont(ValuePointSize), box.alignment);
             continue;
         }
         const PrintFont font = box.value == FormValue::Boxed

@@ -66,8 +66,9 @@ DeclarationForm CurrentDeclarationForm(TDANE &dane)
 
 Report *PrepareDeclarationPreview(TDANE &dane, DeclarationPrintout &printout, int page)
 {
+    // Without the declaration table the start sequence has said why; there is nothing to show.
     const DeclarationForm form = CurrentDeclarationForm(dane);
-    if (page < 1 || page > FormPageCount(form))
+    if (!dane.TDEK.isOpen() || page < 1 || page > FormPageCount(form))
         return nullptr;
     printout.apply(ReadDeclarationPrintSettings(dane.TPARA));
     return &printout.page(form, page);
@@ -98,14 +99,15 @@ bool PrintDeclarationPages(TDANE &dane, DeclarationPrintout &printout, Prompter 
 bool PrintDeclaration(TDANE &dane, DeclarationPrintout &printout, PrinterList &printers)
 {
     Prompter &prompter = dane.prompter();
+    if (!dane.TDEK.isOpen())
+        return false;
     if (printers.isEmpty()) {
         prompter.warn(NoPrinterMessage());
         return false;
     }
     PageCanvas &canvas = printers.canvas();
-    const bool printed = PrintDeclarationPages(dane, printout, prompter, [&canvas](Report &page) {
-        return page.print(canvas);
-    });
+    const bool printed = PrintDeclarationPages(
+        dane, printout, prompter, [&canvas](Report &page) { return page.print(canvas); });
     if (!printed)
         prompter.error(PrintFailureMessage(canvas, printers.currentPrinter()));
     return printed;

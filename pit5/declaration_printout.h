@@ -57,7 +57,7 @@ private:
 DeclarationForm CurrentDeclarationForm(TDANE &dane);
 
 // "Podgląd str. n": the page of the current taxpayer's form with the parameter record's
-// settings on it; none when the form has no such page.
+// settings on it; none when the form has no such page or the declarations are not open.
 Report *PrepareDeclarationPreview(TDANE &dane, DeclarationPrintout &printout, int page);
 
 // "Wydruk deklaracji" through `printPage`, which puts one page on paper and says whether it
@@ -67,7 +67,8 @@ bool PrintDeclarationPages(TDANE &dane, DeclarationPrintout &printout, Prompter 
                            const std::function<bool(Report &)> &printPage);
 
 // "Wydruk deklaracji" on the chosen printer, each page a job of its own so that the sheet can
-// be turned between them. False, with the reason reported, when nothing or not all printed.
+// be turned between them. False, with the reason reported, when nothing or not all printed;
+// false and silent without the declaration table, whose absence the start reported.
 bool PrintDeclaration(TDANE &dane, DeclarationPrintout &printout, PrinterList &printers);
 
 // The declaration into one PDF file: the page given, or the whole print with its questions.

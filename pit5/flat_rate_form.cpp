@@ -30,7 +30,8 @@ FormPage page2()
     top = AmountsPart(page, top, SectionOf(QStringLiteral("P45")),
                       {QStringLiteral("P45"), QStringLiteral("P46")});
     page.heading(top, PageHeadingOf(QStringLiteral("P47")));
-    top = AmountsPart(page, top + HeadingHeight, SectionOf(QStringLiteral("P47")), {QStringLiteral("P47")});
+    top = AmountsPart(page, top + HeadingHeight, SectionOf(QStringLiteral("P47")),
+                      {QStringLiteral("P47")});
     top = AmountsPart(page, top, SectionOf(QStringLiteral("P48")), {QStringLiteral("P48")});
     AdvancePart(page, top);
     return page.finish(footer(2));
@@ -49,12 +50,14 @@ FormPage page3()
 {
     FormPageBuilder page(QStringLiteral("TPIT5Ls3"), FlatRateBandHeightMm);
     page.heading(4.0, PageHeadingOf(QStringLiteral("K66")));
-    double top = ShareRowPart(page, 4.0 + HeadingHeight, QStringLiteral("1"), FormFields('K', 66, 9), false);
+    double top =
+        ShareRowPart(page, 4.0 + HeadingHeight, QStringLiteral("1"), FormFields('K', 66, 9), false);
     top = ShareRowPart(page, top, QStringLiteral("2"), FormFields('K', 75, 9), false) + 1.0;
     page.heading(top, PageHeadingOf(QStringLiteral("L84")));
     top = ShareRowPart(page, top + HeadingHeight, QStringLiteral("1"), zoneRow(84), false);
     top = ShareRowPart(page, top, QStringLiteral("2"), zoneRow(100), false) + 1.0;
-    AnnexesPart(page, top, {QStringLiteral("N130"), QStringLiteral("N131"), QStringLiteral("N132")});
+    AnnexesPart(page, top,
+                {QStringLiteral("N130"), QStringLiteral("N131"), QStringLiteral("N132")});
     return page.finish(footer(3));
 }
 

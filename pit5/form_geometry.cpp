@@ -46,7 +46,9 @@ QList<QRectF> FormBox::characterBoxes() const
 QString FormCaption(const QString &field)
 {
     const DeclarationPosition *position = PositionOf(field);
-    return position ? QString(position->caption).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()
+    return position ? QString(position->caption)
+                          .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                          .simplified()
                     : field;
 }
 
@@ -69,23 +71,16 @@ void FormPageBuilder::text(const QRectF &rectMm, const QString &text, double poi
 
 FormBox &FormPageBuilder::box(const QString &field, FormValue value, const QRectF &boxMm)
 {
-    return box(field, value, boxMm, FormCaption(field));
-}
-
-FormBox &FormPageBuilder::box(const QString &field, FormValue value, const QRectF &boxMm,
-                              const QString &caption)
-{
     FormBox box;
     box.field = field;
     box.value = value;
     box.boxMm = boxMm;
     box.alignment = alignmentFor(value);
-    box.caption = caption;
+    box.caption = FormCaption(field);
     box.captionMm = QRectF(boxMm.left() + InsetMm, boxMm.top() + 0.4, boxMm.width() - 2 * InsetMm,
                            CaptionStripMm);
-    const double valueTop = value == FormValue::Memo
-                                ? box.captionMm.bottom() + 0.1
-                                : boxMm.bottom() - FootMm - ValueHeight;
+    const double valueTop = value == FormValue::Memo ? box.captionMm.bottom() + 0.1
+                                                     : boxMm.bottom() - FootMm - ValueHeight;
     box.valueMm = QRectF(boxMm.left() + 1.0, valueTop, boxMm.width() - 2.0,
                          boxMm.bottom() - FootMm - valueTop);
     page_.boxes.append(box);
@@ -117,8 +112,8 @@ FormBox &FormPageBuilder::label(const QRectF &boxMm, const QString &caption,
 double FormPageBuilder::amountRow(const QString &field, double top)
 {
     FormBox &row = box(field, FormValue::Amount, QRectF(Left, top, Right - Left, RowHeight));
-    row.valueMm = QRectF(Right - 1.0 - AmountWidthMm, row.valueMm.top(), AmountWidthMm,
-                         ValueHeight);
+    row.valueMm =
+        QRectF(Right - 1.0 - AmountWidthMm, row.valueMm.top(), AmountWidthMm, ValueHeight);
     return top + RowHeight;
 }
 
@@ -136,8 +131,8 @@ void FormPageBuilder::marks(const QString &field, double top, const QList<double
         mark.alignment = alignmentFor(FormValue::Mark);
         mark.caption = rules.value(rule);
         const double next = rule + 1 < lefts.size() ? lefts[rule + 1] : right;
-        mark.captionMm = QRectF(mark.boxMm.right() + 1.0, top, next - mark.boxMm.right() - 2.0,
-                                MarkHeightMm);
+        mark.captionMm =
+            QRectF(mark.boxMm.right() + 1.0, top, next - mark.boxMm.right() - 2.0, MarkHeightMm);
         mark.captionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         page_.boxes.append(mark);
     }

@@ -30,23 +30,23 @@ struct FormText {
 };
 
 struct FormBox {
-    QString field;                      // empty for a box the form only draws
+    QString field; // empty for a box the form only draws
     FormValue value = FormValue::None;
-    QRectF boxMm;                       // the box as drawn
-    QRectF valueMm;                     // where the value prints, inside the box
-    Qt::Alignment alignment;            // of the value
-    QString caption;                    // position number and caption
+    QRectF boxMm;            // the box as drawn
+    QRectF valueMm;          // where the value prints, inside the box
+    Qt::Alignment alignment; // of the value
+    QString caption;         // position number and caption
     QRectF captionMm;
     Qt::Alignment captionAlignment = Qt::AlignLeft | Qt::AlignTop;
-    int characters = 0;                 // Boxed: how many character boxes
-    int rule = -1;                      // Mark: the rule of taxation it stands for
+    int characters = 0; // Boxed: how many character boxes
+    int rule = -1;      // Mark: the rule of taxation it stands for
 
     // The row of character boxes of a Boxed field, each centred on its character.
     QList<QRectF> characterBoxes() const;
 };
 
 struct FormPage {
-    QString name;       // the page's report: "Tdruk1" .. "Tdruk4", "TPIT5Ls1" .. "TPIT5Ls3"
+    QString name; // the page's report: "Tdruk1" .. "Tdruk4", "TPIT5Ls1" .. "TPIT5Ls3"
     double bandHeightMm = 0;
     QRectF frameMm;
     QList<FormText> texts;
@@ -90,15 +90,14 @@ public:
               Qt::Alignment alignment);
     // A box the declaration fills; its caption is the field's position on the window.
     FormBox &box(const QString &field, FormValue value, const QRectF &boxMm);
-    FormBox &box(const QString &field, FormValue value, const QRectF &boxMm,
-                 const QString &caption);
     // A box holding a row of `characters` character boxes; moving its value rectangle
     // moves the row with it.
     FormBox &boxed(const QString &field, int characters, const QRectF &boxMm);
     // A box only drawn, its caption placed by `alignment`.
     FormBox &label(const QRectF &boxMm, const QString &caption,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
-    // A row across the form: caption on the left, the amount at the right end.
+    // A row across the form: caption on the left, the amount at the right end. Returns
+    // the top of the next row.
     double amountRow(const QString &field, double top);
     // The three marks of a rule of taxation, at the given top and lefts of their squares.
     void marks(const QString &field, double top, const QList<double> &lefts, double right);

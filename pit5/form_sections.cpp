@@ -110,10 +110,10 @@ double IncomePart(FormPageBuilder &page, int rows)
     page.heading(HeaderTop - HeadingHeight, SectionOf(QStringLiteral("P19")));
     page.label(QRectF(Left, HeaderTop, columns[0] - Left, rowTops[0] - HeaderTop), QString());
     for (int column = 0; column < 4; ++column) {
-        FormBox &header = page.label(QRectF(columns[column], HeaderTop,
-                                            columns[column + 1] - columns[column],
-                                            rowTops[0] - HeaderTop),
-                                     IncomeColumns().at(column), Qt::AlignHCenter | Qt::AlignTop);
+        FormBox &header =
+            page.label(QRectF(columns[column], HeaderTop, columns[column + 1] - columns[column],
+                              rowTops[0] - HeaderTop),
+                       IncomeColumns().at(column), Qt::AlignHCenter | Qt::AlignTop);
         header.captionMm.setTop(HeaderTop + 3.5);
     }
     for (int row = 0; row < rows; ++row) {
@@ -147,7 +147,8 @@ double AdvancePart(FormPageBuilder &page, double top)
     page.heading(top, SectionOf(QStringLiteral("P57")));
     top += HeadingHeight;
     page.box(QStringLiteral("P57"), FormValue::Memo, QRectF(Left, top, 98.5, MemoHeight));
-    page.box(QStringLiteral("P58"), FormValue::Memo, QRectF(Left + 98.5, top, Width - 98.5, MemoHeight));
+    page.box(QStringLiteral("P58"), FormValue::Memo,
+             QRectF(Left + 98.5, top, Width - 98.5, MemoHeight));
     top += MemoHeight;
     for (const char *field : {"P59", "P60", "P61"})
         top = page.amountRow(QLatin1String(field), top);

@@ -30,8 +30,8 @@ FormPage page1()
 {
     FormPageBuilder page(QStringLiteral("Tdruk1"), ScaleBandHeightMm);
     IdentificationPart(page, QStringLiteral("PIT-5"), true);
-    const double top = AmountsPart(page, IncomePart(page, 3) + 1.8, SectionOf(QStringLiteral("P31")),
-                                   FormFields('P', 31, 3));
+    const double top = AmountsPart(page, IncomePart(page, 3) + 1.8,
+                                   SectionOf(QStringLiteral("P31")), FormFields('P', 31, 3));
     page.text(QRectF(Left, top - 0.5, Width, 4.0), LossesLimitNote(), 6.5, false,
               Qt::AlignLeft | Qt::AlignVCenter);
     return page.finish(footer(1));
@@ -51,7 +51,8 @@ FormPage page2()
         top = AmountsPart(page, top, SectionOf(QLatin1String(field)), {QLatin1String(field)});
     top = AmountsPart(page, top, SectionOf(QStringLiteral("P45")), FormFields('P', 45, 2));
     page.heading(top, PageHeadingOf(QStringLiteral("P47")));
-    top = AmountsPart(page, top + HeadingHeight, SectionOf(QStringLiteral("P47")), {QStringLiteral("P47")});
+    top = AmountsPart(page, top + HeadingHeight, SectionOf(QStringLiteral("P47")),
+                      {QStringLiteral("P47")});
     top = AmountsPart(page, top, SectionOf(QStringLiteral("P48")), FormFields('P', 48, 3));
     page.box(QStringLiteral("P51"), FormValue::Memo, QRectF(Left, top - 1.0, 128.2, MemoHeight));
     page.box(QStringLiteral("P52"), FormValue::Amount,
@@ -66,7 +67,8 @@ FormPage page3()
     page.heading(top, PageHeadingOf(QStringLiteral("K66")));
     top += HeadingHeight;
     for (int row = 0; row < 4; ++row)
-        top = ShareRowPart(page, top, QString::number(row + 1), FormFields('K', 66 + 9 * row, 9), true);
+        top = ShareRowPart(page, top, QString::number(row + 1), FormFields('K', 66 + 9 * row, 9),
+                           true);
     return page.finish(footer(3));
 }
 
@@ -89,7 +91,8 @@ void zoneRow(FormPageBuilder &page, double top, int first, double markTop,
     page.boxed(field(6), 10, QRectF(DateLeft, top, Right - DateLeft, LineHeight));
     top += LineHeight;
     page.box(field(4), FormValue::Text, QRectF(Inner, top, Half, LineHeight));
-    page.box(field(5), FormValue::Text, QRectF(Inner + Half, top, DateLeft - Inner - Half, LineHeight));
+    page.box(field(5), FormValue::Text,
+             QRectF(Inner + Half, top, DateLeft - Inner - Half, LineHeight));
     page.boxed(field(7), 10, QRectF(DateLeft, top, Right - DateLeft, LineHeight));
     top += LineHeight;
     constexpr double ShareWidth = 31.25;
@@ -109,10 +112,11 @@ void zoneRow(FormPageBuilder &page, double top, int first, double markTop,
 double rentalRow(FormPageBuilder &page, double top, int first)
 {
     const auto field = [first](int offset) { return FormField('M', first + offset); };
-    page.label(QRectF(Left, top, RowLabelWidth, 2 * LineHeight), QString::number(first == 116 ? 1 : 2),
-               Qt::AlignCenter);
+    page.label(QRectF(Left, top, RowLabelWidth, 2 * LineHeight),
+               QString::number(first == 116 ? 1 : 2), Qt::AlignCenter);
     page.box(field(0), FormValue::Text, QRectF(Inner, top, 80.0, LineHeight));
-    page.box(field(1), FormValue::Text, QRectF(Inner + 80.0, top, Right - Inner - 80.0, LineHeight));
+    page.box(field(1), FormValue::Text,
+             QRectF(Inner + 80.0, top, Right - Inner - 80.0, LineHeight));
     constexpr double ShareWidth = 31.25;
     constexpr double Amount = (Right - Inner - ShareWidth) / 4;
     page.box(field(2), FormValue::Number, QRectF(Inner, top + LineHeight, ShareWidth, LineHeight));
@@ -135,7 +139,8 @@ FormPage page4()
                        QStringLiteral("N132")});
     // The date of the declaration is written on the form by hand.
     page.heading(top, SectionOf(QStringLiteral("O133")));
-    page.label(QRectF(Left, top + HeadingHeight, 98.5, LineHeight), FormCaption(QStringLiteral("O133")));
+    page.label(QRectF(Left, top + HeadingHeight, 98.5, LineHeight),
+               FormCaption(QStringLiteral("O133")));
     return page.finish(footer(4));
 }
 

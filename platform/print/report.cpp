@@ -153,7 +153,8 @@ private:
 
     void keepInRect(QStringList &lines, const QRectF &rect) const
     {
-        const qsizetype fit = std::max<qsizetype>(1, qsizetype((rect.height() + 1e-6) / canvas_.lineHeight()));
+        const double room = (rect.height() + 1e-6) / canvas_.lineHeight();
+        const qsizetype fit = std::max<qsizetype>(1, qsizetype(room));
         if (lines.size() <= fit)
             return;
         lines.resize(fit);

@@ -132,15 +132,19 @@ TEST(DeclarationForm, BoxesOfDifferentFieldsNeverOverlap)
 
 TEST(DeclarationForm, EachPagePrintsTheFieldsOfItsPageAndNeverTheDate)
 {
-    const auto scale = [](int page) { return fieldsOn(DeclarationFormPage(DeclarationForm::Scale, page)); };
-    const auto flat = [](int page) { return fieldsOn(DeclarationFormPage(DeclarationForm::FlatRate, page)); };
+    const auto scale = [](int page) {
+        return fieldsOn(DeclarationFormPage(DeclarationForm::Scale, page));
+    };
+    const auto flat = [](int page) {
+        return fieldsOn(DeclarationFormPage(DeclarationForm::FlatRate, page));
+    };
     ASSERT_EQ(FormPageCount(DeclarationForm::Scale), 4);
     ASSERT_EQ(FormPageCount(DeclarationForm::FlatRate), 3);
 
     EXPECT_EQ(scale(1), named({"P1", "P4"}) + range('P', 5, 33));
     // Position 41, the exempt income, is P43: the form has no place for P42.
-    EXPECT_EQ(scale(2), named({"P34", "P35", "P37", "P38", "P39", "P40", "P41", "P43", "P44",
-                               "P45", "P46", "P47", "P48", "P49", "P50", "P51", "P52"}));
+    EXPECT_EQ(scale(2), named({"P34", "P35", "P37", "P38", "P39", "P40", "P41", "P43", "P44", "P45",
+                               "P46", "P47", "P48", "P49", "P50", "P51", "P52"}));
     EXPECT_EQ(scale(3), range('P', 53, 65) + range('K', 66, 101));
     EXPECT_EQ(scale(4), range('L', 84, 115) + range('M', 116, 129) + range('N', 130, 133));
 
@@ -167,7 +171,8 @@ TEST(DeclarationForm, ValuesStandWhereTheFormHasThem)
             const QString field = FormField('P', 19 + 4 * row + column);
             const FormBox &box = boxOf(first, field);
             expectRect(box.valueMm, lefts[column], tops[row], 26.5, field.toUtf8().constData());
-            EXPECT_EQ(box.alignment & Qt::AlignHorizontal_Mask, Qt::AlignRight) << field.toStdString();
+            EXPECT_EQ(box.alignment & Qt::AlignHorizontal_Mask, Qt::AlignRight)
+                << field.toStdString();
         }
     EXPECT_EQ(boxOf(first, "P6").alignment & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 
@@ -194,9 +199,9 @@ TEST(DeclarationForm, ValuesStandWhereTheFormHasThem)
 
 TEST(DeclarationForm, OnlyTheScaleFormBoxesItsCharacters)
 {
-    const QSet<QString> boxed = named({"P1", "P4", "P8", "K66", "K67", "K75", "K76", "K84", "K85",
-                                       "K93", "K94", "L85", "L86", "L90", "L91", "L101", "L102",
-                                       "L106", "L107"});
+    const QSet<QString> boxed =
+        named({"P1", "P4", "P8", "K66", "K67", "K75", "K76", "K84", "K85", "K93", "K94", "L85",
+               "L86", "L90", "L91", "L101", "L102", "L106", "L107"});
     for (const EachPage &each : everyPage()) {
         for (const FormBox &box : each.page().boxes) {
             const bool expected = each.form == DeclarationForm::Scale && boxed.contains(box.field);

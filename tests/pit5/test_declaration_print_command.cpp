@@ -12,18 +12,23 @@ protected:
     {
         CliProgramTest::SetUp();
         ASSERT_EQ(run({"init", "--rok", "2019"}).code, 0);
-        for (const auto &[code, value] : {std::pair{"8", "19"}, {"9", "30"}, {"10", "40"},
-                                          {"11", "37024"}, {"15", "530,08"}})
+        for (const auto &[code, value] :
+             {std::pair{"8", "19"}, {"9", "30"}, {"10", "40"}, {"11", "37024"}, {"15", "530,08"}})
             ASSERT_EQ(run({"constants", "set", code, QStringLiteral("WARTOSC=") + value}).code, 0);
         ASSERT_EQ(run({"taxpayer", "add", "NAZWISKO=Kowalski", "IMIE=Jan", "NIP=1234567890",
-                       "ZAPAS4=100"}).code, 0);
+                       "ZAPAS4=100"})
+                      .code,
+                  0);
         ASSERT_EQ(run({"taxpayer", "add", "NAZWISKO=Żurawska", "IMIE=Ewa", "NIP=9876543210",
-                       "ZAPAS4=100", "ZL1=tak"}).code, 0);
+                       "ZAPAS4=100", "ZL1=tak"})
+                      .code,
+                  0);
         for (const char *taxpayer : {"1", "2"}) {
             const CliResult created =
                 run({"pit5", "new", "--podatnik", taxpayer, "--okres", "03-2019"});
             ASSERT_EQ(created.code, 0) << created.err.toStdString();
-            ASSERT_EQ(run({"pit5", "set", created.out.trimmed(), "K71=50000", "K72=20000,40"}).code, 0);
+            ASSERT_EQ(run({"pit5", "set", created.out.trimmed(), "K71=50000", "K72=20000,40"}).code,
+                      0);
         }
     }
 
@@ -58,7 +63,8 @@ TEST_F(DeclarationPrintCommand, ScaleDeclarationPrintsItsValuesInTheirSections)
         const QString text = pdfPage("pit5.pdf", page);
         return text.contains(heading) && text.contains(value);
     };
-    EXPECT_TRUE(onPage(1, "1. NIP podatnika", "1 2 3 - 4 5 6 - 7 8 - 9 0")) << pdfPage("pit5.pdf", 1).toStdString();
+    EXPECT_TRUE(onPage(1, "1. NIP podatnika", "1 2 3 - 4 5 6 - 7 8 - 9 0"))
+        << pdfPage("pit5.pdf", 1).toStdString();
     EXPECT_TRUE(onPage(1, "B. DANE PODATNIKA", "Kowalski"));
     EXPECT_TRUE(onPage(1, "C. USTALENIE DOCHODU / STRATY", "50 000,00"));
     EXPECT_TRUE(onPage(1, "C. USTALENIE DOCHODU / STRATY", "20 000,40"));
@@ -122,7 +128,8 @@ TEST_F(DeclarationPrintCommand, AFileThatCannotBeWrittenIsAFailure)
     const CliResult full = run({"pit5", "print", "1", "--plik", "/dev/full"});
     EXPECT_EQ(full.code, 1);
     EXPECT_EQ(full.out, "");
-    EXPECT_TRUE(full.err.trimmed().endsWith("Błąd zapisu pliku : /dev/full")) << full.err.toStdString();
+    EXPECT_TRUE(full.err.trimmed().endsWith("Błąd zapisu pliku : /dev/full"))
+        << full.err.toStdString();
 }
 
 TEST_F(DeclarationPrintCommand, PreprintedFormsGetOnlyTheValues)

@@ -9,7 +9,6 @@
 
 #include <QGuiApplication>
 
-
 namespace {
 
 const QString ExampleNip = QStringLiteral("1   2   3   -   4   5   6   -   7   8   -   9   0   ");
@@ -84,7 +83,8 @@ protected:
 
     QString valueOn(int page, const char *field, DeclarationForm form = DeclarationForm::Scale)
     {
-        return textIn(canvas, box(form, page, QString::fromLatin1(field)).valueMm).value_or("(brak)");
+        return textIn(canvas, box(form, page, QString::fromLatin1(field)).valueMm)
+            .value_or("(brak)");
     }
 
     // Printouts measure their texts in the fonts of the system.
@@ -147,7 +147,8 @@ TEST_F(DeclarationPrintoutTest, EveryTextStaysInsideItsRectangle)
             const double width = canvas.textWidth(item.text.trimmed());
             EXPECT_LE(width, item.boxMm.width() + 0.3)
                 << "page " << page << ": " << item.text.toStdString();
-            EXPECT_LE(item.boxMm.bottom(), 282.0) << "page " << page << ": " << item.text.toStdString();
+            EXPECT_LE(item.boxMm.bottom(), 282.0)
+                << "page " << page << ": " << item.text.toStdString();
         }
     }
     preview(3);
@@ -174,7 +175,8 @@ TEST_F(DeclarationPrintoutTest, WithoutTheFormPictureOnlyTheValuesPrint)
     setParameters({{"ZL1", "true"}});
     preview(1);
     EXPECT_TRUE(canvas.textLines().contains("A. MIEJSCE SKŁADANIA DEKLARACJI"));
-    EXPECT_TRUE(canvas.textLines().contains("5. Urząd skarbowy do którego adresowana jest deklaracja :"));
+    EXPECT_TRUE(
+        canvas.textLines().contains("5. Urząd skarbowy do którego adresowana jest deklaracja :"));
     EXPECT_TRUE(canvas.textLines().contains("50 000,00"));
     int rectangles = 0;
     for (const CanvasItem &item : canvas.items())
@@ -202,7 +204,8 @@ TEST_F(DeclarationPrintoutTest, RuleOfTaxationPrintsAsOneMarkAndNoneOutsideItsVa
     SaveDeclaration(*dane, prompter);
     preview(4);
     const auto markOf = [&](const char *field, int rule) {
-        return textIn(canvas, box(DeclarationForm::Scale, 4, QString::fromLatin1(field), rule).valueMm)
+        return textIn(canvas,
+                      box(DeclarationForm::Scale, 4, QString::fromLatin1(field), rule).valueMm)
             .value_or("(brak)");
     };
     EXPECT_EQ(markOf("L92", 0), " ");
@@ -325,4 +328,15 @@ TEST(DeclarationValues, AmountsGroupThousandsAndBoxedTextSpreads)
     EXPECT_EQ(BoxedCharacters("123-456-78-90"), ExampleNip);
     EXPECT_EQ(BoxedCharacters("123-456-78-90").size(), 52);
     EXPECT_EQ(BoxedCharacters(QString()), QString());
+}
+
+TEST_F(DeclarationPrintoutTest, WithoutTheDeclarationTableNothingPrints)
+{
+    workedExample();
+    dane->TDEK.close();
+    EXPECT_EQ(PrepareDeclarationPreview(*dane, *printout, 1), nullptr);
+    RecordingPrinters printers;
+    EXPECT_FALSE(PrintDeclaration(*dane, *printout, printers));
+    EXPECT_EQ(printers.recording.jobsBegun(), 0);
+    EXPECT_TRUE(prompter.messages().isEmpty()) << "the start sequence has reported the table";
 }

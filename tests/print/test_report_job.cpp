@@ -40,7 +40,8 @@ TEST(ReportJobs, ReportsFollowOneAnotherOnNewPagesOfOneJob)
     EXPECT_EQ(canvas.jobsEnded(), 1);
     EXPECT_EQ(canvas.pageCount(), 3);
     EXPECT_EQ(canvas.jobTitle(), "Strona pierwsza");
-    EXPECT_EQ(canvas.setupInForce().orientation, PageOrientation::Portrait) << "the first one's sheet";
+    EXPECT_EQ(canvas.setupInForce().orientation, PageOrientation::Portrait)
+        << "the first one's sheet";
     ASSERT_EQ(canvas.texts().size(), 3);
     EXPECT_EQ(canvas.texts().at(1).text, "Strona druga");
     EXPECT_EQ(canvas.texts().at(1).page, 2);
@@ -77,12 +78,12 @@ TEST(FormBoxes, TextsKeepToTheirRectangles)
 {
     Report report;
     ReportBand &band = report.addBand(BandKind::Title, 40);
-    ReportElement &memo = band.addLabel({10, 10, 60, 9},
-                                        "pierwsza linia\ndruga linia\ntrzecia linia\nczwarta");
+    ReportElement &memo =
+        band.addLabel({10, 10, 60, 9}, "pierwsza linia\ndruga linia\ntrzecia linia\nczwarta");
     memo.multiLine = true;
     memo.keepInRect = true;
-    ReportElement &centred = band.addLabel({100, 10, 60, 20}, "w środku", {},
-                                           Qt::AlignHCenter | Qt::AlignVCenter);
+    ReportElement &centred =
+        band.addLabel({100, 10, 60, 20}, "w środku", {}, Qt::AlignHCenter | Qt::AlignVCenter);
     centred.multiLine = true;
     centred.keepInRect = true;
     band.addLabel({0, 30, 30, 5}, "Przedsiębiorstwo Handlowo-Usługowe").shrinkToFit = true;

@@ -3,8 +3,7 @@
 // (QApplication), for the fixture's lifetime; on the offscreen platform the test
 // environment sets.
 
-template <typename Application>
-class TestApplication {
+template <typename Application> class TestApplication {
 public:
     TestApplication() = default;
     TestApplication(const TestApplication &) = delete;

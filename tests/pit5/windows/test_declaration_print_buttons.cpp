@@ -46,8 +46,9 @@ protected:
             preview->resize(800, 1000);
             QApplication::processEvents();
             saveScreenshot(*preview, preview->windowTitle());
-            shown = QStringLiteral("%1, %2").arg(preview->windowTitle()).arg(
-                preview->findChild<QPrintPreviewWidget *>()->pageCount());
+            shown = QStringLiteral("%1, %2")
+                        .arg(preview->windowTitle())
+                        .arg(preview->findChild<QPrintPreviewWidget *>()->pageCount());
             preview->reject();
         });
         window->action(button)->trigger();
