@@ -57,6 +57,11 @@ int runGroup(const CommandRegistry &group, CommandContext &context)
         return printHelp(context, context.usage);
     QString error;
     const CommandEntry *command = group.named(given.words, error);
+    if (!command && !given.words.isEmpty() && group.otherwise()) {
+        CommandContext all{context.options, given.words, context.out, context.err,
+                           context.prompter, context.progress};
+        return runCommand(*group.otherwise(), context.name, all);
+    }
     if (!command)
         return usageError(context, error);
     const QString word = given.words.constFirst();
@@ -106,9 +111,18 @@ CommandEntry &CommandRegistry::add(const QString &name, CommandEntry command)
 
 CommandRegistry &CommandRegistry::addGroup(const QString &name, const QString &summary)
 {
+    if (const CommandEntry *existing = find(name); existing && existing->subcommands)
+        return *existing->subcommands;
     auto group = std::make_shared<CommandRegistry>();
     add(name, CommandEntry{summary, QString(), CommandOptions(), CommandFunction(), group});
     return *group;
+}
+
+CommandEntry &CommandRegistry::addOtherwise(const QString &summary, CommandFunction run)
+{
+    otherwise_ = std::make_shared<CommandEntry>(
+        CommandEntry{summary, QString(), CommandOptions(), std::move(run), nullptr});
+    return *otherwise_;
 }
 
 const CommandEntry *CommandRegistry::find(const QString &name) const
@@ -140,10 +154,17 @@ QString commandList(const CommandRegistry &commands, bool withWords)
             QStringList names;
             for (const auto &entry : command.subcommands->commands())
                 names.append(entry.first);
+            if (const CommandEntry *otherwise = command.subcommands->otherwise())
+                names.append(otherwise->words);
             summary += QStringLiteral(": ") + names.join(QStringLiteral(" | "));
         }
         width = std::max(width, left.size());
         lines.append({left, summary});
+    }
+    if (const CommandEntry *otherwise = commands.otherwise()) {
+        const QString left = withWords ? calledAs(QString(), *otherwise).trimmed() : otherwise->words;
+        width = std::max(width, left.size());
+        lines.append({left, otherwise->summary});
     }
     QString text;
     for (const auto &[left, summary] : lines)

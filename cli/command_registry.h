@@ -8,7 +8,16 @@
 //       .flag(QStringLiteral("narastajaco"), QStringLiteral("sumy narastająco"))
 //       .value(QStringLiteral("plik"), QStringLiteral("PLIK"), QStringLiteral("plik wydruku"));
 //
-// A group ("contractor") holds commands named by the word after its own name.
+// A group ("contractor") holds commands named by the word after its own name. A group may
+// also have a command for every other first word, which then gets all the words:
+//
+//   CommandRegistry &imports = registry.addGroup(QStringLiteral("import"), ...);
+//   imports.add(QStringLiteral("sales"), ...);                     // import sales ...
+//   imports.addOtherwise(QStringLiteral("tabela z pliku"), importTable)
+//       .takes(QStringLiteral("TABELA PLIK"));                    // import KONTRAHI plik.txt
+//
+// Adding a group that is already there gives the same group, so several subsystems can add
+// their commands to it.
 
 #include "cli/command_options.h"
 #include "cli/global_options.h"
@@ -67,15 +76,21 @@ class CommandRegistry {
 public:
     CommandEntry &add(const QString &name, const QString &summary, CommandFunction run);
     CommandEntry &add(const QString &name, CommandEntry command);
-    // A group of commands, added to the returned registry.
+    // A group of commands, added to the returned registry; the group of that name when there
+    // is one already (its summary stays).
     CommandRegistry &addGroup(const QString &name, const QString &summary);
+    // The command run when the first word names none of the registry's commands; it gets
+    // every word, that one too.
+    CommandEntry &addOtherwise(const QString &summary, CommandFunction run);
     const CommandEntry *find(const QString &name) const;
     // The command the first of `words` names; nothing, with `error` saying why, when none.
     const CommandEntry *named(const QStringList &words, QString &error) const;
     const std::map<QString, CommandEntry> &commands() const { return commands_; }
+    const CommandEntry *otherwise() const { return otherwise_.get(); }
 
 private:
     std::map<QString, CommandEntry> commands_;
+    std::shared_ptr<CommandEntry> otherwise_;
 };
 
 // The commands, one a line: the name (with its words and options for `withWords`) and the

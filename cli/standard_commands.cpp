@@ -7,6 +7,7 @@
 #include "cli/pit5_commands.h"
 #include "cli/posting_commands.h"
 #include "cli/print_commands.h"
+#include "cli/table_text_commands.h"
 
 CommandRegistry standardCommands()
 {
@@ -18,5 +19,6 @@ CommandRegistry standardCommands()
     addFirmCommands(registry);
     addContractorCommands(registry);
     addPit5Commands(registry);
+    addTableTextCommands(registry);
     return registry;
 }
