@@ -69,17 +69,15 @@ void addTableTextCommands(CommandRegistry &registry)
 {
     registry
         .add(QStringLiteral("export"),
-             QStringLiteral("tabela do pliku tekstowego (Windows-1250, wartości zakończone "
-                            "tabulatorem); wypisuje liczbę wierszy"),
+             QStringLiteral("tabela do pliku tekstowego rozdzielanego tabulatorami"),
              exportTable)
         .takes(QStringLiteral("TABELA PLIK"))
         .value(QStringLiteral("kolumny"), QStringLiteral("POLE=KOLUMNA,..."),
                QStringLiteral("tylko te pola, pod tymi nazwami kolumn (POLE bez nazwy: pod "
                               "nazwą pola); domyślnie wszystkie pola pod ich nazwami"));
     registry.addGroup(QStringLiteral("import"), QStringLiteral("import danych"))
-        .addOtherwise(QStringLiteral("plik tekstowy do tabeli: kolumny według nazw pól z "
-                                     "wiersza nagłówka, wiersze według klucza zmienione lub "
-                                     "dodane; plik dostaje przedrostek „z”"),
+        .addOtherwise(QStringLiteral("plik tekstowy do tabeli (wiersze według klucza zmienione "
+                                     "lub dodane)"),
                       importTable)
         .takes(QStringLiteral("TABELA PLIK"));
 }

@@ -88,17 +88,18 @@ QByteArray TabSeparatedLineWriter::line(const QStringList &values, bool &lossy)
 
 QByteArray TabSeparatedLineWriter::encode(const QString &text, bool &lossy)
 {
-    encoder_.resetState();
     QByteArray bytes = encoder_.encode(text);
     if (!encoder_.hasError())
         return bytes;
-    // Rare: the characters are encoded one by one to find those the coding lacks.
+    // Rare: the characters are encoded one by one to find those the coding lacks. An encoder
+    // remembers an error for good, so each character gets a new one, and so do later lines.
     lossy = true;
+    encoder_ = QStringEncoder("windows-1250");
     bytes.clear();
     for (const char32_t character : text.toUcs4()) {
-        encoder_.resetState();
-        const QByteArray one = encoder_.encode(QString::fromUcs4(&character, 1));
-        bytes += encoder_.hasError() ? QByteArray("?") : one;
+        QStringEncoder one("windows-1250");
+        const QByteArray encoded = one.encode(QString::fromUcs4(&character, 1));
+        bytes += one.hasError() ? QByteArray("?") : encoded;
     }
     return bytes;
 }

@@ -4,6 +4,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+// Bytes gathered before they go to the file in one write.
+constexpr qsizetype ChunkSize = 64 * 1024;
+
+} // namespace
+
 TextFileOutput::TextFileOutput(const QString &path) : path_(path) {}
 
 // An unfinished save file takes its temporary copy with it.
@@ -17,25 +24,35 @@ bool TextFileOutput::open()
         file_ = std::make_unique<QFile>(path_);
     else
         file_ = std::make_unique<QSaveFile>(path_);
-    failed_ = !file_->open(QIODevice::WriteOnly);
+    // Unbuffered, so that a short write shows in the count written: a save file forgets a
+    // failure that happens while its own buffer is flushed and commits a cut file.
+    failed_ = !file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     return !failed_;
 }
 
 bool TextFileOutput::write(const QByteArray &bytes)
 {
-    failed_ = failed_ || !file_ || file_->write(bytes) != bytes.size();
+    pending_ += bytes;
+    return pending_.size() < ChunkSize || writePending();
+}
+
+bool TextFileOutput::writePending()
+{
+    failed_ = failed_ || !file_ || file_->write(pending_) != pending_.size();
+    pending_.clear();
     return !failed_;
 }
 
 bool TextFileOutput::finish()
 {
-    if (failed_ || !file_)
+    if (!writePending())
         return false;
-    if (auto *save = qobject_cast<QSaveFile *>(file_.get()))
+    if (auto *save = qobject_cast<QSaveFile *>(file_.get())) {
         failed_ = !save->commit();
-    else
+    } else {
         failed_ = !file_->flush() || file_->error() != QFileDevice::NoError;
-    file_->close();
+        file_->close();
+    }
     return !failed_;
 }
 

@@ -25,7 +25,10 @@ public:
     bool finish();
 
 private:
+    bool writePending();
+
     QString path_;
+    QByteArray pending_;
     std::unique_ptr<QFileDevice> file_;
     bool failed_ = false;
 };

@@ -10,6 +10,7 @@
 #include "contractors/windows/tkonf4.h"
 #include "contractors/windows/tkonf5.h"
 #include "core/data_module.h"
+#include "maintenance/windows/tfexpimp.h"
 #include "platform/prompter.h"
 #include "platform/print/printer_list.h"
 #include "platform/shell.h"
@@ -223,14 +224,9 @@ void TKONF::buildMenu()
                                         &TKONF::OpisKontrahentaClick);
     actions_ << descriptionAction_;
 
-    // The text import and export of the catalogue come with the maintenance commands.
     QMenu *tools = bar->addMenu(QStringLiteral("Narzędzia"));
-    for (const QString &text : {QStringLiteral("Import katalogu kontrahentów"),
-                                QStringLiteral("Export katalogu kontrahentów")}) {
-        QAction *action = tools->addAction(text);
-        action->setEnabled(false);
-        actions_ << action;
-    }
+    add(tools, QStringLiteral("Import katalogu kontrahentów"), &TKONF::ImportKataloguClick);
+    add(tools, QStringLiteral("Export katalogu kontrahentów"), &TKONF::ExportKataloguClick);
 
     QMenu *print = bar->addMenu(QStringLiteral("Wydruk"));
     add(print, QStringLiteral("Adresowanie kopert"), &TKONF::AdresowanieKopertClick);
@@ -377,6 +373,35 @@ void TKONF::UstawienieMarginesowClick()
     if (!margins_)
         margins_ = new TkonF4(dane_.prompter(), this);
     margins_->execute();
+}
+
+TFexpimp &TKONF::transferWindow()
+{
+    if (!transfer_)
+        transfer_ = new TFexpimp(dane_, this);
+    return *transfer_;
+}
+
+void TKONF::ImportKataloguClick()
+{
+    transferCatalogue(true);
+}
+
+void TKONF::ExportKataloguClick()
+{
+    transferCatalogue(false);
+}
+
+// What is typed goes in first: an export writes it, an import may change the same record.
+void TKONF::transferCatalogue(bool importing)
+{
+    binder_.updateRecord();
+    if (!SaveContractor(dane_, dane_.prompter()))
+        return;
+    transferWindow().execute(dane_.TKontrah, importing ? TFexpimp::Mode::Import : TFexpimp::Mode::Export);
+    binder_.refresh();
+    showCount();
+    showNumber();
 }
 
 void TKONF::PomocClick()

@@ -28,6 +28,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class TDANE;
+class TFexpimp;
 class TKONF5;
 class TKonF1;
 class TkonF4;
@@ -66,6 +67,8 @@ public:
     void OpisKontrahentaClick();
     void AdresowanieKopertClick();
     void UstawienieMarginesowClick();
+    void ImportKataloguClick();
+    void ExportKataloguClick();
     void PomocClick();
 
     QTableView *grid() const { return DBGrid1_; }
@@ -77,6 +80,8 @@ public:
     QAction *action(const QString &text) const;
     QPushButton *button(const QString &text) const;
     TKonF1 *descriptionWindow() const { return description_; }
+    // The text import and export, created on first use.
+    TFexpimp &transferWindow();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,6 +94,7 @@ private:
     void showCount();
     void showNumber();
     void alignSearchBoxes();
+    void transferCatalogue(bool importing);
 
     TDANE &dane_;
     CursorTableModel model_;
@@ -104,6 +110,7 @@ private:
     TKonF1 *description_ = nullptr;
     TKONF5 *renumber_ = nullptr;
     TkonF4 *margins_ = nullptr;
+    TFexpimp *transfer_ = nullptr;
     PrinterList *printers_ = nullptr;
     std::unique_ptr<PrinterList> systemPrinters_;
 };

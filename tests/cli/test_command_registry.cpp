@@ -25,6 +25,12 @@ CommandRegistry testCommands()
     catalogue.add("koperta", "drukuje kopertę", report)
         .value("pdf", "PLIK", "koperta do pliku PDF")
         .required();
+    // A group any other first word of which goes to one command, filled from two places.
+    commands.addGroup("wczytaj", "wczytuje dane")
+        .addOtherwise("tabela z pliku", report)
+        .takes("TABELA PLIK")
+        .flag("cicho", "bez komunikatów");
+    commands.addGroup("wczytaj", "inny opis").add("faktury", "faktury sprzedaży", report);
     return commands;
 }
 
@@ -120,5 +126,33 @@ TEST(CommandDispatch, HelpListsTheOptionsOfACommandAndTheCommandsOfAGroup)
     EXPECT_TRUE(program.output.contains("  --miesiac MM "));
     EXPECT_TRUE(
         program.output.contains("  katalog           katalog kontrahentów: koperta | pokaz\n"))
+        << program.output.toStdString();
+}
+
+TEST(CommandDispatch, AGroupHandsEveryOtherFirstWordToItsCommandForTheRest)
+{
+    const CliRun named({"wczytaj", "faktury", "05"});
+    EXPECT_EQ(named.code, CliSuccess) << named.errors.toStdString();
+    EXPECT_EQ(named.output, "słowa: 05\nplik: -\ncicho: nie\n");
+
+    const CliRun other({"wczytaj", "KONTRAHI", "--cicho", "plik.txt"});
+    EXPECT_EQ(other.code, CliSuccess) << other.errors.toStdString();
+    EXPECT_EQ(other.output, "słowa: KONTRAHI|plik.txt\nplik: -\ncicho: tak\n");
+
+    const CliRun none({"wczytaj"});
+    EXPECT_EQ(none.code, CliUsageError);
+    EXPECT_TRUE(none.errors.startsWith("ksiega-cli wczytaj: Nie podano polecenia.\n"));
+    const CliRun wrong({"wczytaj", "KONTRAHI", "--plik", "x"});
+    EXPECT_EQ(wrong.code, CliUsageError);
+    EXPECT_TRUE(wrong.errors.startsWith("ksiega-cli wczytaj: Nieznana opcja: --plik\n"
+                                        "Użycie: ksiega-cli wczytaj TABELA PLIK [--cicho]\n"))
+        << wrong.errors.toStdString();
+
+    const CliRun group({"wczytaj", "--help"});
+    EXPECT_TRUE(group.output.contains("  faktury                      faktury sprzedaży\n"
+                                      "  TABELA PLIK [--cicho]        tabela z pliku\n"))
+        << group.output.toStdString();
+    const CliRun program({"--help"});
+    EXPECT_TRUE(program.output.contains("  wczytaj           wczytuje dane: faktury | TABELA PLIK\n"))
         << program.output.toStdString();
 }
