@@ -6,6 +6,7 @@
 #include "ledger_window_bench.h"
 #include "posting_bench.h"
 #include "startup_bench.h"
+#include "text_transfer_bench.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ int main(int argc, char **argv)
     benchStartup(folder.path(), report);
     benchLedgerWindow(folder.path(), report);
     benchPosting(folder.path(), report);
+    benchTextTransfer(folder.path(), report);
     report.print(out);
     return 0;
 }

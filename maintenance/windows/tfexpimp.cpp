@@ -72,9 +72,10 @@ TFexpimp::TFexpimp(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane)
         {QStringLiteral("Pole bazy"), QStringLiteral("Pole pliku"), QString(), QString()});
     zamien_->setColumnHidden(FieldName, true);
     zamien_->verticalHeader()->hide();
+    zamien_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     zamien_->setSelectionMode(QAbstractItemView::SingleSelection);
-    zamien_->setColumnWidth(TableField, 150);
-    zamien_->setColumnWidth(FileColumn, 150);
+    zamien_->setColumnWidth(TableField, 170);
+    zamien_->horizontalHeader()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     zamien_->setColumnWidth(KeyMark, 30);
 
     auto *buttons = new QVBoxLayout;
@@ -160,7 +161,9 @@ void TFexpimp::showMapping(const TransferMapping &mapping)
         zamien_->setItem(row, TableField, cell(rowData.tableField, false));
         zamien_->setItem(row, FileColumn, cell(rowData.fileColumn, editable));
         zamien_->setItem(row, FieldName, cell(rowData.fieldName, false));
-        zamien_->setItem(row, KeyMark, cell(rowData.key ? QStringLiteral("*") : QString(), false));
+        QTableWidgetItem *mark = cell(rowData.key ? QStringLiteral("*") : QString(), false);
+        mark->setTextAlignment(Qt::AlignCenter);
+        zamien_->setItem(row, KeyMark, mark);
     }
 }
 

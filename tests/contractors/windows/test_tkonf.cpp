@@ -125,8 +125,8 @@ TEST_F(CatalogueWindow, ShowsTheGridTheEditPanelTheCommandsAndTheCount)
     EXPECT_EQ(window->action("Zapisz")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(window->action("Usuń kontrahenta")->shortcut(), QKeySequence(Qt::Key_F8));
     EXPECT_EQ(window->action("Pomoc")->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_FALSE(window->action("Import katalogu kontrahentów")->isEnabled());
-    EXPECT_FALSE(window->action("Export katalogu kontrahentów")->isEnabled());
+    EXPECT_TRUE(window->action("Import katalogu kontrahentów")->isEnabled());
+    EXPECT_TRUE(window->action("Export katalogu kontrahentów")->isEnabled());
     EXPECT_TRUE(window->action("Opis kontrahenta")->isVisible());
     for (const char *text : {"Dodaj nowy", "Zapisz", "Usuń", "Przenieś dane kontrahenta"})
         EXPECT_NE(window->button(text), nullptr) << text;
