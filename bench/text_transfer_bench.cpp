@@ -1,5 +1,6 @@
 #include "text_transfer_bench.h"
 
+#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
@@ -70,7 +71,8 @@ void benchTextTransfer(const QString &folder, BenchReport &report)
     ScriptedPrompter prompter;
     SilentProgress progress;
     WorkingEnvironment environment = startEnvironment();
-    TDANE dane(environment, prompter);
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
     dane.DataModuleCreate();
     FillBenchContractors(dane);
     Cursor &catalogue = dane.TKontrah;

@@ -1,5 +1,6 @@
 #include "core/table_upgrades.h"
 
+#include "core/whole_table_view.h"
 #include "platform/cursor.h"
 #include "platform/prompter.h"
 #include "platform/session.h"
@@ -8,46 +9,6 @@
 #include <QFileInfo>
 
 namespace {
-
-// The source cursor's view (order, filter, master) is borrowed for a full walk in record
-// order and given back afterwards, whatever happens in between.
-class SourceView {
-public:
-    explicit SourceView(Cursor &source)
-        : source_(source), filtered_(source.isFiltered()), indexName_(source.indexName()),
-          indexFields_(source.indexFieldNames()), master_(source.master()),
-          masterFields_(source.masterFields())
-    {
-        source_.setFiltered(false);
-        source_.cancelRange();
-        source_.setIndexName(QString());
-        source_.setMaster(nullptr, QString());
-    }
-    ~SourceView()
-    {
-        try {
-            source_.cancelRange();
-            source_.setMaster(master_, masterFields_);
-            if (!indexFields_.isEmpty())
-                source_.setIndexFieldNames(indexFields_);
-            else
-                source_.setIndexName(indexName_);
-            source_.setFiltered(filtered_);
-        } catch (const DbError &) {
-            // The copy is done; a view that cannot be restored is set again by its owner.
-        }
-    }
-    SourceView(const SourceView &) = delete;
-    SourceView &operator=(const SourceView &) = delete;
-
-private:
-    Cursor &source_;
-    bool filtered_;
-    QString indexName_;
-    QString indexFields_;
-    Cursor *master_;
-    QString masterFields_;
-};
 
 void copyFields(Cursor &source, Cursor &target, const QStringList &cleared)
 {
@@ -107,7 +68,7 @@ bool CopyTableStructure(Cursor &source, const QString &target, bool copy,
 
     bool result = true;
     const QStringList cleared = copy ? splitFieldList(clearList) : QStringList();
-    SourceView view(source);
+    const WholeTableView view(source);
     Session session;
     Cursor copyTarget(session, QStringLiteral("TKOPIA"));
     try {

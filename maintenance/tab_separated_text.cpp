@@ -1,6 +1,6 @@
 #include "maintenance/tab_separated_text.h"
 
-#include <QStringDecoder>
+#include "platform/code_pages.h"
 
 #include <algorithm>
 
@@ -39,7 +39,7 @@ QStringList TabSeparatedValues(QStringView line)
 
 TabSeparatedText ReadTabSeparatedText(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1250");
+    QStringDecoder decoder = CodePageDecoder(Windows1250);
     const QString text = decoder.decode(bytes);
     TabSeparatedText result;
     int number = 0;
@@ -76,7 +76,7 @@ QString LineValue(QString text)
     return text;
 }
 
-TabSeparatedLineWriter::TabSeparatedLineWriter() : encoder_("windows-1250") {}
+TabSeparatedLineWriter::TabSeparatedLineWriter() : encoder_(CodePageEncoder(Windows1250)) {}
 
 QByteArray TabSeparatedLineWriter::line(const QStringList &values, bool &lossy)
 {
@@ -94,10 +94,10 @@ QByteArray TabSeparatedLineWriter::encode(const QString &text, bool &lossy)
     // Rare: the characters are encoded one by one to find those the coding lacks. An encoder
     // remembers an error for good, so each character gets a new one, and so do later lines.
     lossy = true;
-    encoder_ = QStringEncoder("windows-1250");
+    encoder_ = CodePageEncoder(Windows1250);
     bytes.clear();
     for (const char32_t character : text.toUcs4()) {
-        QStringEncoder one("windows-1250");
+        QStringEncoder one = CodePageEncoder(Windows1250);
         const QByteArray encoded = one.encode(QString::fromUcs4(&character, 1));
         bytes += one.hasError() ? QByteArray("?") : encoded;
     }

@@ -4,8 +4,9 @@
 // bytes. What follows the last tab of a line is no value, so a line break of either kind
 // and any text without its closing tab are ignored.
 //
-// Reading works on bytes and never fails: whatever a file holds becomes a header and lines
-// (possibly none), so a reader of untrusted files needs nothing else.
+// Reading works on bytes: whatever a file holds becomes a header and lines (possibly none),
+// so a reader of untrusted files needs nothing else. Reading and writing throw DbError only
+// when the system lacks the code page.
 
 #include <QByteArray>
 #include <QList>
@@ -13,6 +14,8 @@
 #include <QStringEncoder>
 #include <QStringList>
 #include <QStringView>
+
+inline constexpr char Windows1250[] = "windows-1250";
 
 struct TabSeparatedLine {
     int number = 0; // in the file, the header being line 1

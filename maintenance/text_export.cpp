@@ -40,20 +40,21 @@ std::optional<int> ExportTable(Cursor &table, const TransferMapping &mapping, co
     }
 
     TextFileOutput output(file);
-    TabSeparatedLineWriter writer;
-    int line = 0;
     QList<int> lossyLines;
-    auto writeLine = [&](const QStringList &values) {
-        bool lossy = false;
-        const bool done = output.write(writer.line(values, lossy));
-        if (lossy)
-            lossyLines << line + 1;
-        ++line;
-        return done;
-    };
     int rows = 0;
-    bool written = output.open() && writeLine(header);
+    bool written = false;
     try {
+        TabSeparatedLineWriter writer;
+        int line = 0;
+        auto writeLine = [&](const QStringList &values) {
+            bool lossy = false;
+            const bool done = output.write(writer.line(values, lossy));
+            if (lossy)
+                lossyLines << line + 1;
+            ++line;
+            return done;
+        };
+        written = output.open() && writeLine(header);
         const FrozenView frozen(table);
         const Cursor::Bookmark here = table.bookmark();
         progress.start(QStringLiteral("Export danych"), table.recordCount());

@@ -1,6 +1,7 @@
 #include "maintenance/text_import.h"
 
 #include "core/table_access.h"
+#include "core/whole_table_view.h"
 #include "ledger/table_guards.h"
 #include "maintenance/tab_separated_text.h"
 #include "platform/cursor.h"
@@ -33,6 +34,17 @@ std::optional<QByteArray> readFile(const QString &file, Prompter &prompter)
     return bytes;
 }
 
+// Nothing, after its message, on a system without the code page.
+std::optional<TabSeparatedText> decode(const QByteArray &bytes, Prompter &prompter)
+{
+    try {
+        return ReadTabSeparatedText(bytes);
+    } catch (const DbError &failure) {
+        prompter.error(failure.message());
+        return std::nullopt;
+    }
+}
+
 bool confirmCoding(const QByteArray &bytes, const QString &file, Prompter &prompter)
 {
     const TextCoding coding = GuessTextCoding(bytes);
@@ -45,40 +57,6 @@ bool confirmCoding(const QByteArray &bytes, const QString &file, Prompter &promp
                                            "Czy mimo to importować dane?")
                                 .arg(file, looks));
 }
-
-// The table in primary order with nothing hidden while the import looks keys up; the order
-// and the filter the table had come back afterwards.
-class PrimaryOrder {
-public:
-    explicit PrimaryOrder(Cursor &table)
-        : table_(table), indexName_(table.indexName()), indexFields_(table.indexFieldNames()),
-          filtered_(table.isFiltered())
-    {
-        table_.setIndexName(QString());
-        table_.cancelRange();
-        table_.setFiltered(false);
-    }
-    ~PrimaryOrder()
-    {
-        try {
-            if (indexFields_.isEmpty())
-                table_.setIndexName(indexName_);
-            else
-                table_.setIndexFieldNames(indexFields_);
-            table_.setFiltered(filtered_);
-        } catch (const DbError &) {
-            // The table stays in primary order, which shows every row as well.
-        }
-    }
-    PrimaryOrder(const PrimaryOrder &) = delete;
-    PrimaryOrder &operator=(const PrimaryOrder &) = delete;
-
-private:
-    Cursor &table_;
-    QString indexName_;
-    QString indexFields_;
-    bool filtered_;
-};
 
 // Where in the mapping each primary key field's value is, in the index's order.
 QList<int> keyPositions(const Cursor &table, const TransferMapping &mapping)
@@ -170,7 +148,10 @@ std::optional<TransferMapping> MapImportFile(const Cursor &table, const QString 
         prompter.error(QStringLiteral("Plik %1 jest pusty.").arg(file));
         return std::nullopt;
     }
-    const QStringList header = ReadTabSeparatedText(bytes->left(bytes->indexOf('\n'))).header;
+    const std::optional<TabSeparatedText> first = decode(bytes->left(bytes->indexOf('\n')), prompter);
+    if (!first)
+        return std::nullopt;
+    const QStringList &header = first->header;
     if (std::none_of(header.cbegin(), header.cend(),
                      [](const QString &name) { return !name.trimmed().isEmpty(); })) {
         prompter.error(QStringLiteral("Plik %1 nie ma wiersza nagłówka z nazwami kolumn.").arg(file));
@@ -191,19 +172,21 @@ std::optional<ImportCounts> ImportTable(Cursor &table, const TransferMapping &ma
         return std::nullopt;
     }
     const std::optional<QByteArray> bytes = readFile(file, prompter);
-    if (!bytes || !confirmCoding(*bytes, file, prompter) || !SaveTable(table, prompter))
+    if (!bytes || !confirmCoding(*bytes, file, prompter))
         return std::nullopt;
-    const TabSeparatedText text = ReadTabSeparatedText(*bytes);
+    const std::optional<TabSeparatedText> text = decode(*bytes, prompter);
+    if (!text || !SaveTable(table, prompter))
+        return std::nullopt;
 
     ImportCounts counts;
     QString stopped;
     try {
         const FrozenView frozen(table);
-        const PrimaryOrder order(table);
+        const WholeTableView whole(table);
         TableTransaction transaction(table);
         LineImport import(table, mapping);
         progress.start(QStringLiteral("Import danych"), ImportProgressSteps);
-        for (const TabSeparatedLine &line : text.lines) {
+        for (const TabSeparatedLine &line : text->lines) {
             progress.step();
             std::optional<bool> updated;
             try {

@@ -9,8 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 FileRequest ExportFileRequest(const QString &directory)
 {
@@ -43,13 +41,10 @@ QString ReadTransferDirectory(const QString &file)
     if (!stored.open(QIODevice::ReadOnly))
         return QString();
     const QByteArray bytes = stored.readLine().trimmed();
-    QString directory;
-    if (GuessTextCoding(bytes) == TextCoding::Utf8) {
-        directory = QString::fromUtf8(bytes);
-    } else {
-        QStringDecoder windows1250("windows-1250");
-        directory = windows1250.decode(bytes);
-    }
+    QStringDecoder windows1250(Windows1250);
+    QString directory = GuessTextCoding(bytes) == TextCoding::Utf8 || !windows1250.isValid()
+                            ? QString::fromUtf8(bytes)
+                            : QString(windows1250.decode(bytes));
     directory.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return withTrailingSlash(directory);
 }
@@ -57,10 +52,11 @@ QString ReadTransferDirectory(const QString &file)
 bool SaveTransferDirectory(const QString &file, const QString &chosenFile, Prompter &prompter)
 {
     const QString directory = QFileInfo(chosenFile).absolutePath() + QLatin1Char('/');
-    // The suite's own coding when the path fits it, so that its other programs read it too.
-    QStringEncoder windows1250("windows-1250");
+    // The suite's own coding, so that its other programs read the file too; a path it cannot
+    // hold (or a system without it) is kept in UTF-8, which reading tells apart.
+    QStringEncoder windows1250(Windows1250);
     QByteArray line = windows1250.encode(directory);
-    if (windows1250.hasError())
+    if (!windows1250.isValid() || windows1250.hasError())
         line = directory.toUtf8();
     TextFileOutput output(file);
     if (output.open() && output.write(line + "\r\n") && output.finish())

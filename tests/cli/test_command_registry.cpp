@@ -149,8 +149,8 @@ TEST(CommandDispatch, AGroupHandsEveryOtherFirstWordToItsCommandForTheRest)
         << wrong.errors.toStdString();
 
     const CliRun group({"wczytaj", "--help"});
-    EXPECT_TRUE(group.output.contains("  faktury                      faktury sprzedaży\n"
-                                      "  TABELA PLIK [--cicho]        tabela z pliku\n"))
+    EXPECT_TRUE(group.output.contains("  faktury                faktury sprzedaży\n"
+                                      "  TABELA PLIK [--cicho]  tabela z pliku\n"))
         << group.output.toStdString();
     const CliRun program({"--help"});
     EXPECT_TRUE(program.output.contains("  wczytaj           wczytuje dane: faktury | TABELA PLIK\n"))
