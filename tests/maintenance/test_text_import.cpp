@@ -82,6 +82,19 @@ TEST_F(TextImport, TheImportedFileIsRenamedWithZInFrontReplacingAnOlderOne)
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(read("zimport.txt"), Header + "5\tPIĄTY\tGdańsk\t\r\n");
     EXPECT_EQ(ImportedFileName("/dane/kontrahenci.csv"), "/dane/zkontrahenci.csv");
+
+    // The rows are in, but the file could be imported again: that is no success either.
+    QDir(folder.dir.path()).mkpath("zdrugi.txt/zajęty");
+    const QString second = write("drugi.txt", Header + "6\tSZÓSTY\t\t\r\n");
+    EXPECT_EQ(importFile(d.TKontrah, second, progress, prompter), std::nullopt);
+    EXPECT_EQ(messageTexts(), QStringList{"Dane z pliku " + second
+                                          + " zaimportowano (zaktualizowano wierszy: 0, dodano: 1), "
+                                            "ale nie udało się zmienić jego nazwy na "
+                                          + at("zdrugi.txt")
+                                          + ".\rUsuń plik lub zmień jego nazwę, aby nie "
+                                            "zaimportować go ponownie."});
+    EXPECT_EQ(contractors(), (QStringList{"5|PIĄTY|Gdańsk|", "6|SZÓSTY||"}));
+    EXPECT_TRUE(QFile::exists(second));
 }
 
 TEST_F(TextImport, TheAutomaticNumberIsLookedUpButNeverWritten)
