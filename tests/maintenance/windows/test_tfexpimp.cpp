@@ -35,6 +35,14 @@ protected:
         return item ? item->text() : QStringLiteral("(brak)");
     }
     bool visible(const char *button) { return window->button(button)->isVisibleTo(window.get()); }
+    // "zapis export.txt [Plik exportow]*.txt ...": what the dialog was asked to offer.
+    static QString offered(const FileRequest &request)
+    {
+        QString text = (request.save ? "zapis " : "odczyt ") + request.defaultName;
+        for (const FileFilter &filter : request.filters)
+            text += " [" + filter.name + "]" + filter.pattern;
+        return text;
+    }
 
     std::unique_ptr<TFexpimp> window;
     QList<FileRequest> requests;
@@ -67,13 +75,7 @@ TEST_F(TransferWindow, ExportWritesTheColumnsTheGridNamesIntoTheFileChosen)
 
     w.ExportDanychClick();
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_TRUE(requests[0].save);
-    EXPECT_EQ(requests[0].defaultName, "export.txt");
-    ASSERT_EQ(requests[0].filters.size(), 2);
-    EXPECT_EQ(requests[0].filters[0].name, "Plik exportow");
-    EXPECT_EQ(requests[0].filters[0].pattern, "*.txt");
-    EXPECT_EQ(requests[0].filters[1].name, "Wszystki pliki");
-    EXPECT_EQ(requests[0].filters[1].pattern, "*.*");
+    EXPECT_EQ(offered(requests[0]), "zapis export.txt [Plik exportow]*.txt [Wszystki pliki]*.*");
     EXPECT_TRUE(w.isVisible()) << "a cancelled dialog leaves the window open";
 
     answers << at("kontrahenci.txt");
@@ -109,13 +111,8 @@ TEST_F(TransferWindow, ImportIsOfferedOnlyOnceEveryKeyFieldHasAColumnOfTheFile)
     answers << write("bez_klucza.txt", "SKROT\tMIEJSC\t\r\nBETA\tOpole\t\r\n");
     w.PlikImportowanyClick();
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_FALSE(requests[0].save);
-    EXPECT_EQ(requests[0].defaultName, "import.txt");
-    ASSERT_EQ(requests[0].filters.size(), 2);
-    EXPECT_EQ(requests[0].filters[0].name, "Plik tekstowy ");
-    EXPECT_EQ(requests[0].filters[0].pattern, "*.txt");
-    EXPECT_EQ(requests[0].filters[1].name, "CSV rozdzielany średnikami");
-    EXPECT_EQ(requests[0].filters[1].pattern, "*.csv");
+    EXPECT_EQ(offered(requests[0]),
+              "odczyt import.txt [Plik tekstowy ]*.txt [CSV rozdzielany średnikami]*.csv");
     EXPECT_EQ(cell(0, 1), "SKROT");
     EXPECT_EQ(cell(0, 0), "SKROT");
     EXPECT_FALSE(w.button("Importuj dane")->isEnabled());
