@@ -8,11 +8,16 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI := $(abspath $(BUILD_DIR))/cli/ksiega-cli
 APP := $(abspath $(BUILD_DIR))/app/ksiega
 DEMO_DIR := demo
+# The fuzz build is clang's own, beside the g++ one.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps fuzz-deps configure build run test bench fuzz clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs those of the named Debian packages that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -20,6 +25,13 @@ deps:
 	  $(SUDO) apt-get update && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -48,6 +60,15 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/ksiega-bench
+
+# Every fuzz target for FUZZ_SECONDS seconds; fails on the first crash, hang, sanitizer report
+# or broken property.
+fuzz: deps fuzz-deps
+	@fuzz/has-libfuzzer || { echo "clang++ nie potrafi zbudować programu z libFuzzer."; exit 1; }
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DKSIEGA_FUZZ=ON $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
+	@cmake --build $(FUZZ_DIR) --target ksiega_fuzz
+	@fuzz/run-targets $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)
