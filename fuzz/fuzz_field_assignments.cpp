@@ -1,7 +1,8 @@
 // "POLE=WARTOŚĆ" words of the command line, one a line, assigned to a record of a table that
 // has a field of every type a value can be typed into. A word is taken or refused with a
 // message, never anything else; and a value taken, shown as the program shows it and typed
-// again, is stored exactly as before — an amount, a date or a truth value never drifts.
+// again, is stored exactly as before — an amount, a date or a truth value never drifts — and
+// stored text is text the table file (UTF-8) can hold.
 
 #include "fuzz_support.h"
 
@@ -79,6 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         Field field = table.field(assignment.first);
         const QVariant stored = field.storedValue();
+        if (stored.typeId() == QMetaType::QString) {
+            const QString text = stored.toString();
+            FUZZ_EXPECT(QString::fromUtf8(text.toUtf8()) == text,
+                        QStringLiteral("%1=%2 stored '%3', which the table file cannot hold")
+                            .arg(assignment.first, assignment.second, text));
+        }
         const QString text = field.asString();
         field.setAsString(text);
         FUZZ_EXPECT(sameStored(field.storedValue(), stored),
