@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Cursor &table = record();
     const QStringList words = fuzzText(data, size).split(QLatin1Char('\n'));
     QString error;
-    const auto assignments = parseAssignments(words, table, error);
+    const auto assignments = parseAssignments(words, fieldOfTable(table), error);
     if (!assignments) {
         FUZZ_EXPECT(!error.isEmpty(), words.join(QLatin1Char('|')));
         return 0;

@@ -66,8 +66,11 @@ QVariant storedFromText(const FieldDef &field, const QString &text)
     if (text.isEmpty())
         return QVariant();
     if (isTextType(field.type) && field.type != FieldType::Date) {
-        if (field.type == FieldType::Text && field.size > 0 && text.size() > field.size)
-            return QVariant(text.left(field.size));
+        if (field.type == FieldType::Text && field.size > 0 && text.size() > field.size) {
+            // Half of a character beyond the basic plane is no text the file can hold.
+            const bool splitsPair = text.at(field.size - 1).isHighSurrogate();
+            return QVariant(text.left(field.size - (splitsPair ? 1 : 0)));
+        }
         return QVariant(text);
     }
     const QString trimmed = text.trimmed();
@@ -93,7 +96,8 @@ QVariant storedFromText(const FieldDef &field, const QString &text)
         number.replace(QLatin1Char(','), QLatin1Char('.'));
         bool ok = false;
         const double value = number.toDouble(&ok);
-        if (!ok)
+        // "nan" would be stored as a blank field and "inf" is no quantity a ledger holds.
+        if (!ok || !std::isfinite(value))
             notValid(text, "liczbą", field);
         return QVariant(value);
     }

@@ -51,7 +51,8 @@ std::optional<Money> Money::parse(QStringView text)
         rest = rest.mid(1);
     }
 
-    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 100000;
+    // Whole złoty beyond this would overflow once counted in units and rounded up.
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / UnitsPerZloty - 1;
     qint64 whole = 0;
     qint64 fraction = 0;  // the first five decimals; the fifth alone decides rounding
     int fractionDigits = 0;
@@ -62,7 +63,7 @@ std::optional<Money> Money::parse(QStringView text)
             const int digit = c.unicode() - '0';
             seenDigit = true;
             if (!inFraction) {
-                if (whole > limit)
+                if (whole > (limit - digit) / 10)
                     return std::nullopt;
                 whole = whole * 10 + digit;
             } else if (fractionDigits < 5) {

@@ -120,6 +120,25 @@ TEST_F(CursorEditing, ValuesConvertBetweenTheirForms)
     EXPECT_EQ(cursor.field("LP").asInteger(), 42);
 }
 
+TEST_F(CursorEditing, TypedValuesTheFileWouldLoseAreRefusedOrCutWhole)
+{
+    cursor.open();
+    cursor.append();
+    cursor.field("LP").setInteger(1);
+    cursor.field("W1").setAsString("2,5");
+    cursor.field("K7").setAsString("10");
+    for (const char *notANumber : {"nan", "NaN", "inf", "-inf"})
+        EXPECT_THROW(cursor.field("W1").setAsString(notANumber), DbError) << notANumber;
+    EXPECT_THROW(cursor.field("K7").setAsString("922337203685479"), DbError);
+    cursor.field("NAZ1").setAsString(QStringLiteral("Firma ABC\U0001F600"));
+    cursor.post();
+
+    EXPECT_EQ(cursor.field("W1").asString(), "2,5") << "a refused value leaves the field as it was";
+    EXPECT_EQ(cursor.field("K7").asString(), "10,00");
+    EXPECT_EQ(cursor.field("NAZ1").asString(), "Firma ABC")
+        << "a character is not cut in half at the field's size";
+}
+
 TEST_F(CursorEditing, CurrencyStaysExactThroughTheFile)
 {
     cursor.open();

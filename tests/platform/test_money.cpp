@@ -23,6 +23,15 @@ TEST(Money, RefusesWhatIsNotAnAmount)
     EXPECT_FALSE(Money::parse(u"99999999999999999999"));
 }
 
+TEST(Money, RefusesAmountsTheUnitsCannotHoldInsteadOfWrapping)
+{
+    EXPECT_FALSE(Money::parse(u"922337203685479"));
+    EXPECT_FALSE(Money::parse(u"-922337203685479"));
+    EXPECT_FALSE(Money::parse(u"922337203685477"));
+    EXPECT_EQ(Money::parse(u"922337203685476,99995")->units(), 9223372036854770000);
+    EXPECT_EQ(Money::parse(u"-922 337 203 685 476,9999")->units(), -9223372036854769999);
+}
+
 TEST(Money, RoundsDecimalsBeyondTheFourthHalfAwayFromZero)
 {
     EXPECT_EQ(Money::parse(u"0,00005")->units(), 1);
