@@ -4,6 +4,7 @@
 #include "cli/core_commands.h"
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
+#include "cli/maintenance_commands.h"
 #include "cli/pit5_commands.h"
 #include "cli/posting_commands.h"
 #include "cli/print_commands.h"
@@ -20,5 +21,6 @@ CommandRegistry standardCommands()
     addContractorCommands(registry);
     addPit5Commands(registry);
     addTableTextCommands(registry);
+    addMaintenanceCommands(registry);
     return registry;
 }

@@ -24,20 +24,6 @@ TableLock lockExclusively(const QString &file)
     return std::move(*lock);
 }
 
-// Opening the file lets SQLite roll back and remove a journal left by an interrupted write.
-void settleJournal(const QString &file)
-{
-    if (!QFile::exists(file + QStringLiteral("-journal")))
-        return;
-    {
-        Connection connection(file, Connection::Mode::ReadWrite);
-        connection.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    }
-    if (QFile::exists(file + QStringLiteral("-journal")))
-        throw DbError(QStringLiteral("Tabela jest w trakcie zapisu przez inny program.\rBaza : ")
-                      + file);
-}
-
 QString existingTableFile(const QString &path)
 {
     const QString file = tableFilePath(path);
@@ -83,6 +69,19 @@ void moveSettledTable(const QString &source, const QString &destination, Move mo
 }
 
 } // namespace
+
+void settleJournal(const QString &file)
+{
+    if (!QFile::exists(file + QStringLiteral("-journal")))
+        return;
+    {
+        Connection connection(file, Connection::Mode::ReadWrite);
+        connection.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    }
+    if (QFile::exists(file + QStringLiteral("-journal")))
+        throw DbError(QStringLiteral("Tabela jest w trakcie zapisu przez inny program.\rBaza : ")
+                      + file);
+}
 
 QString tableFilePath(const QString &path)
 {
