@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 WERROR ?= 0
 PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libsqlite3-dev \
             imagemagick \
-            libgtest-dev sqlite3 poppler-utils xvfb xauth ccache
+            libgtest-dev sqlite3 poppler-utils xvfb xauth ccache dpkg-dev fakeroot
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI := $(abspath $(BUILD_DIR))/cli/ksiega-cli
 APP := $(abspath $(BUILD_DIR))/app/ksiega
@@ -13,7 +13,7 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: deps fuzz-deps configure build run test bench fuzz clean
+.PHONY: deps fuzz-deps configure build run test bench fuzz install package clean
 
 # Installs those of the named Debian packages that are missing.
 define install_missing
@@ -54,6 +54,15 @@ run: build
 	  echo "Stan danych demonstracyjnych w katalogu $(DEMO_DIR)/:"; \
 	  cd $(DEMO_DIR) && $(CLI) status; \
 	fi
+
+# Both programs, help pages and the collation extension under PREFIX (links in PREFIX/bin).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD_DIR)/, installed with `dpkg -i` and `apt-get -f install`.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
