@@ -20,6 +20,8 @@
 #include "ledger/windows/tksiegaf1.h"
 #include "ledger/windows/tksiegaf3.h"
 #include "ledger/windows/topiszgf.h"
+#include "maintenance/windows/tarchf.h"
+#include "maintenance/windows/tawariaf.h"
 #include "platform/app_info.h"
 #include "platform/prompter.h"
 #include "platform/widgets/field_binder.h"
@@ -124,10 +126,11 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Dane o Firmie"), [this] { DaneoFirmie1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), {});
-    addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"),
+               [this] { ArchiwowanieOdtwarzanie1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Kasowanie danych demonstracyjnych"),
                [this] { Kasowaniedanychdemonstracyjnych1Click(); });
-    addCommand(tools, QStringLiteral("Narzędzia/Naprawa Indeksów"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Naprawa Indeksów"), [this] { NaprawaIndeksw1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Zmiana roku"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Otwarcie roku"), {});
 
@@ -596,6 +599,28 @@ void TKSIEGAF::DaneoFirmie1Click()
                                           this);
     if (firm_->execute())
         setWindowTitle(MainWindowCaption(QApplication::applicationName(), FirmDataClosed(dane_)));
+}
+
+void TKSIEGAF::ArchiwowanieOdtwarzanie1Click()
+{
+    if (!archive_)
+        archive_ = std::make_unique<TARCHF>(dane_, *progress_, this);
+    if (archive_->execute())
+        tablesReopened();
+}
+
+void TKSIEGAF::NaprawaIndeksw1Click()
+{
+    if (!repair_)
+        repair_ = std::make_unique<TAWARIAF>(dane_, this);
+    if (repair_->execute())
+        tablesReopened();
+}
+
+void TKSIEGAF::tablesReopened()
+{
+    FormShow();
+    M01Click(monthButton(WorkingMonthNumber(dane_.environment())));
 }
 
 void TKSIEGAF::startCompanion(CompanionProgram program)

@@ -29,6 +29,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QToolButton;
+class TARCHF;
+class TAWARIAF;
 class TDANE;
 class TDRUK;
 class TFIRMAF;
@@ -85,6 +87,8 @@ public:
     void KatalogKontrahentw1Click();
     void Zmianauytkownika1Click();
     void DaneoFirmie1Click();
+    void ArchiwowanieOdtwarzanie1Click();
+    void NaprawaIndeksw1Click();
     void EwidencjaVAT1Click();
     void Zivedez1Click();
     void Przelewy1Click();
@@ -133,6 +137,8 @@ private:
     TOPISZGF &dictionary();
     bool chooseContractor();
     void startCompanion(CompanionProgram program);
+    // After a restore or an index repair ran the start sequence again.
+    void tablesReopened();
     void openDocument(const QString &document);
     // Runs a handler; an engine failure is shown instead of ending the program.
     void run(const std::function<void()> &handler);
@@ -171,4 +177,6 @@ private:
     std::unique_ptr<TKSIEGAF2> users_;
     std::unique_ptr<TKSIEGAF3> summary_;
     std::unique_ptr<TPIT5F> declarations_;
+    std::unique_ptr<TARCHF> archive_;
+    std::unique_ptr<TAWARIAF> repair_;
 };
