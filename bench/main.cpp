@@ -4,6 +4,7 @@
 #include "bench_report.h"
 #include "engine_bench.h"
 #include "ledger_window_bench.h"
+#include "maintenance_bench.h"
 #include "posting_bench.h"
 #include "startup_bench.h"
 #include "text_transfer_bench.h"
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     benchLedgerWindow(folder.path(), report);
     benchPosting(folder.path(), report);
     benchTextTransfer(folder.path(), report);
+    benchMaintenance(folder.path(), report);
     report.print(out);
     return 0;
 }
