@@ -84,6 +84,8 @@ TARCHF::Page TARCHF::buildPage(const QString &title, const QString &text, const 
     page.pathGroup = new QGroupBox(QStringLiteral("Ścieżka do plików archiwum"), page.page);
     auto *pathRow = new QHBoxLayout(page.pathGroup);
     page.path = new QLineEdit(page.pathGroup);
+    // Wide enough for a whole path under the data root.
+    page.path->setMinimumWidth(360);
     page.browse = new QPushButton(QStringLiteral("..."), page.pathGroup);
     pathRow->addWidget(page.path, 1);
     pathRow->addWidget(page.browse);
