@@ -7,6 +7,7 @@
 #include "ledger/month_view.h"
 #include "ledger/posting.h"
 #include "ledger/summary_statement.h"
+#include "ledger/year_chart.h"
 
 #include <QFile>
 
@@ -104,6 +105,7 @@ struct SummaryOptions {
     SummaryKind kind = SummaryKind::Monthly;
     std::optional<QString> output; // "eksport", "bw" or "pdf"
     std::optional<QString> file;
+    std::optional<QString> chart; // a .pdf or .png file
 };
 
 // The options; the error text for the user, empty when they are good.
@@ -113,6 +115,7 @@ static QString readSummaryOptions(const CommandContext &context, SummaryOptions 
         options.kind = SummaryKind::Cumulative;
     options.output = context.option(QStringLiteral("wydruk"));
     options.file = context.option(QStringLiteral("plik"));
+    options.chart = context.option(QStringLiteral("wykres"));
     static const QStringList outputs = {QStringLiteral("eksport"), QStringLiteral("bw"),
                                         QStringLiteral("pdf")};
     if (options.output && !outputs.contains(*options.output))
@@ -157,6 +160,18 @@ static bool printSummary(CliSession &session, CommandContext &context, const Sum
     return !job.errorShown() && QFile::exists(*options.file);
 }
 
+static bool writeChart(CliSession &session, CommandContext &context, const QString &fileName)
+{
+    QString error;
+    if (!WriteYearChart(fileName, YearChartMonths(session.dane),
+                        YearChartTitle(session.environment.workingYear), error)) {
+        context.prompter.error(error);
+        return false;
+    }
+    context.out << QStringLiteral("Wykres zapisano w pliku %1.").arg(fileName) << '\n';
+    return true;
+}
+
 static int summary(CommandContext &context)
 {
     if (!context.arguments.isEmpty())
@@ -172,8 +187,12 @@ static int summary(CommandContext &context)
         context.prompter.error(QStringLiteral("Baza sum nie jest otwarta."));
         return CliFailed;
     }
+    if (options.chart && !writeChart(session, context, *options.chart))
+        return CliFailed;
     if (options.output)
         return printSummary(session, context, options) ? CliSuccess : CliFailed;
+    if (options.chart)
+        return CliSuccess;
     writeSummaryRows(session.dane, context.out);
     return CliSuccess;
 }
@@ -195,7 +214,9 @@ void addPostingCommands(CommandRegistry &registry)
         .flag(QStringLiteral("narastajaco"), QStringLiteral("sumy narastająco od początku roku"))
         .value(QStringLiteral("wydruk"), QStringLiteral("eksport|bw|pdf"),
                QStringLiteral("wydruk zestawienia zamiast wierszy (wymaga --plik)"))
-        .value(QStringLiteral("plik"), QStringLiteral("PLIK"), QStringLiteral("plik wydruku"));
+        .value(QStringLiteral("plik"), QStringLiteral("PLIK"), QStringLiteral("plik wydruku"))
+        .value(QStringLiteral("wykres"), QStringLiteral("PLIK.pdf|PLIK.png"),
+               QStringLiteral("wykres roku: przychody, koszty i dochód miesięcy"));
     registry.add(QStringLiteral("delete-all"),
                  QStringLiteral("kasowanie danych demonstracyjnych: usuwa wszystkie zapisy"),
                  deleteAll);

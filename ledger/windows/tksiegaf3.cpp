@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "ledger/summary_statement.h"
+#include "ledger/windows/year_chart_widget.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -50,7 +52,7 @@ static QLabel *valueLabel(QWidget *parent)
 
 TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
     : QDialog(parent), dane_(dane), printEngine_(printEngine), model_(dane.TSUMA, gridColumns()),
-      DBSUMA_(new QTableView(this)),
+      DBSUMA_(new QTableView(this)), tabs_(new QTabWidget(this)), chart_(new YearChartWidget(this)),
       monthly_(new QRadioButton(QStringLiteral("zestawienie zbiorcze"), this)),
       cumulative_(new QRadioButton(QStringLiteral("zestawienie zbiorcze narastająco"), this)),
       ratios_{valueLabel(this), valueLabel(this), valueLabel(this)},
@@ -102,7 +104,9 @@ TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(toolbar);
-    layout->addWidget(DBSUMA_, 1);
+    tabs_->addTab(DBSUMA_, QStringLiteral("Tabela"));
+    tabs_->addTab(chart_, QStringLiteral("Wykres"));
+    layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
     connect(this, &QDialog::finished, this, &TKSIEGAF3::FormClose);
     resize(1440, 540);
@@ -117,6 +121,7 @@ void TKSIEGAF3::execute()
 void TKSIEGAF3::FormShow()
 {
     monthly_->setChecked(true);
+    chart_->setYear(YearChartMonths(dane_), YearChartTitle(dane_.environment().workingYear));
     ShowSummaryKind(dane_, SummaryKind::Monthly);
     showCurrentRow();
 }

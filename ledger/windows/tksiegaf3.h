@@ -1,7 +1,8 @@
 #pragma once
 // The summary statement "Zestawienie zbiorcze.": the sums table as month rows or running
 // rows, posted months coloured, the ratios and the posting stamp of the current row below
-// the grid, and a toolbar button printing the grid through the text engine.
+// the grid, and a toolbar button printing the grid through the text engine. A second tab
+// shows the year as a chart.
 //
 // Opened by "Zadania" → "Zestawienie zbiorcze" and the toolbar's "Zestawienie zbiorcze
 // danych" of the main window:
@@ -15,8 +16,10 @@
 class QAction;
 class QLabel;
 class QRadioButton;
+class QTabWidget;
 class QTableView;
 class TDANE;
+class YearChartWidget;
 class TDRUK;
 
 class TKSIEGAF3 final : public QDialog {
@@ -35,6 +38,9 @@ public:
     void FormClose();
 
     QTableView *grid() const { return DBSUMA_; }
+    // The tabs "Tabela" (the grid) and "Wykres" (the year's chart).
+    QTabWidget *tabs() const { return tabs_; }
+    YearChartWidget *chart() const { return chart_; }
     CursorTableModel &model() { return model_; }
     QRadioButton *monthlyOption() const { return monthly_; }
     QRadioButton *cumulativeOption() const { return cumulative_; }
@@ -51,6 +57,8 @@ private:
     TDRUK &printEngine_;
     CursorTableModel model_;
     QTableView *DBSUMA_;
+    QTabWidget *tabs_;
+    YearChartWidget *chart_;
     QRadioButton *monthly_;
     QRadioButton *cumulative_;
     QAction *print_;

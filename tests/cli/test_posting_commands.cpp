@@ -2,6 +2,7 @@
 #include "tests/print/pdf_text.h"
 
 #include <QFile>
+#include <QImage>
 
 // A demo year: eight entries in each of January to March, numbered 1 to 24.
 class PostingCommands : public CliProgramTest {
@@ -127,6 +128,15 @@ TEST_F(PostingCommands, SummaryShowsTheStatementsRowsAndPrintsThem)
     const QString printed = pdfText(at("zest.pdf"));
     EXPECT_TRUE(printed.contains("Zestawienie zbiorcze")) << printed.toStdString();
     EXPECT_TRUE(printed.contains("Narastająco Marzec"));
+
+    const CliResult chart = run({"summary", "--wykres", at("wykres.png")});
+    ASSERT_EQ(chart.code, 0) << chart.err.toStdString();
+    EXPECT_EQ(chart.out, "Wykres zapisano w pliku " + at("wykres.png") + ".\n");
+    EXPECT_EQ(QImage(at("wykres.png")).width(), 1600);
+    const CliResult nowhere = run({"summary", "--wykres", at("brak/wykres.pdf")});
+    EXPECT_EQ(nowhere.code, 1);
+    EXPECT_TRUE(nowhere.out.isEmpty()) << nowhere.out.toStdString();
+    EXPECT_TRUE(nowhere.err.contains("Nie można zapisać wykresu")) << nowhere.err.toStdString();
 
     EXPECT_EQ(run({"summary", "--wydruk", "eksport"}).code, 2);
     EXPECT_EQ(run({"summary", "--wydruk", "papier", "--plik", at("x")}).code, 2);

@@ -1,5 +1,6 @@
 #include "ledger/posting.h"
 #include "ledger/windows/tksiegaf3.h"
+#include "ledger/windows/year_chart_widget.h"
 #include "tests/core/data_root_fixture.h"
 #include "tests/print/print_fixture.h"
 #include "tests/support/screenshot.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -111,4 +113,21 @@ TEST_F(SummaryWindow, ThePrintButtonPrintsTheShownRowsThroughTheTablePrinter)
     EXPECT_TRUE(engine.buffer().contains(QStringLiteral("|Styczeń"))) << engine.buffer().toStdString();
     EXPECT_TRUE(engine.buffer().contains(QStringLiteral("PRZYCHÓD")));
     EXPECT_EQ(d.TSUMA.field("KOD").asString(), "01") << "the grid stays on its row";
+}
+
+TEST_F(SummaryWindow, TheChartTabShowsTheYearFromTheSums)
+{
+    TDANE &d = prepare();
+    TKSIEGAF3 window(d, engine);
+    window.FormShow();
+    window.show();
+    ASSERT_EQ(window.tabs()->count(), 2);
+    EXPECT_EQ(window.tabs()->tabText(0), "Tabela");
+    EXPECT_EQ(window.tabs()->tabText(1), "Wykres");
+    ASSERT_EQ(window.chart()->months().size(), 12);
+    EXPECT_EQ(window.chart()->months()[0].costs.toString(2), "250,00");
+    EXPECT_EQ(window.chart()->months()[0].income().toString(2), "-250,00");
+    EXPECT_EQ(window.model().rowCount(), 12) << "the grid keeps the month rows";
+    window.tabs()->setCurrentIndex(1);
+    saveScreenshot(window, "tksiegaf3_wykres");
 }
