@@ -30,8 +30,10 @@ int assignAndSave(CommandContext &context, TDANE &dane, const QList<FieldAssignm
         return refuse(context, error.message());
     }
     const qint64 number = ledger.field(QStringLiteral("LP")).asInteger();
-    if (!SaveEntry(dane))
+    if (!SaveEntry(dane)) {
+        ledger.cancel();
         return refuse(context, QStringLiteral("Zapis nie został zapisany."));
+    }
     CloseEntryEditor(dane);
     context.out << number << '\n';
     return CliSuccess;

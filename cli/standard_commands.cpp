@@ -8,6 +8,7 @@
 #include "cli/pit5_commands.h"
 #include "cli/posting_commands.h"
 #include "cli/print_commands.h"
+#include "cli/stock_taking_commands.h"
 #include "cli/table_text_commands.h"
 
 CommandRegistry standardCommands()
@@ -22,5 +23,6 @@ CommandRegistry standardCommands()
     addPit5Commands(registry);
     addTableTextCommands(registry);
     addMaintenanceCommands(registry);
+    addStockTakingCommands(registry);
     return registry;
 }

@@ -75,6 +75,14 @@ void writeFirm(Cursor &firm, const NewDataRoot &request)
     setText(firm, "NAZWA1", request.firmName);
     setText(firm, "RP", QStringLiteral("F"));
     setText(firm, "KRAJ", QStringLiteral("POLSKA"));
+    if (request.demo) {
+        // Enough of a taxpayer for the structured book to be made from the demo at once.
+        setText(firm, "NIP", QStringLiteral("526-104-08-28"));
+        setText(firm, "NAZWISKO", QStringLiteral("Demonstracyjny"));
+        setText(firm, "IMIE", QStringLiteral("Jan"));
+        setText(firm, "DATAUR", QStringLiteral("15-05-1980"));
+        setText(firm, "URZAD", QStringLiteral("1433 Urząd Skarbowy Warszawa-Mokotów"));
+    }
     firm.post();
 }
 

@@ -56,6 +56,16 @@ void writeStructureFileOnce(const Cursor &cursor)
     writeStructureFile(structure, definition);
 }
 
+// ".../KSIEGA/KSIEGA" is a year's book; "KSIEGA" alone is the parameter table.
+bool isLedgerTable(const QString &basePath)
+{
+    const QFileInfo table(basePath);
+    return table.fileName().compare(QLatin1String("KSIEGA"), Qt::CaseInsensitive) == 0
+           && QFileInfo(table.path()).fileName().compare(QLatin1String("KSIEGA"),
+                                                         Qt::CaseInsensitive)
+                  == 0;
+}
+
 } // namespace
 
 bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &displayName,
@@ -86,6 +96,15 @@ bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &di
             UpgradeFirmTable(cursor);
         } catch (const DbError &) {
             // An old firm table that cannot be upgraded stays as it is.
+        }
+    }
+    if (isLedgerTable(basePath)) {
+        try {
+            UpgradeLedgerTable(cursor);
+        } catch (const DbError &) {
+            if (!displayName.isEmpty())
+                prompter.inform(openErrorText(displayName, basePath));
+            return false;
         }
     }
     if (!displayName.isEmpty())

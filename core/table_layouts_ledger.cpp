@@ -15,6 +15,8 @@ TableDef ledgerLayout()
         typedField(QStringLiteral("K12"), FieldType::Currency), typedField(QStringLiteral("K13"), FieldType::Currency),
         typedField(QStringLiteral("K16"), FieldType::Currency), typedField(QStringLiteral("UWAGI"), FieldType::Memo), textField(QStringLiteral("NAZWISKO"), 25),
         typedField(QStringLiteral("B1"), FieldType::Logical), textField(QStringLiteral("A2"), 12), typedField(QStringLiteral("K17"), FieldType::Currency),
+        // Last, where the upgrade of an older table adds it.
+        textField(QStringLiteral("KSEF"), 36),
     };
     layout.indexes = {
         primaryIndexOn(QStringLiteral("AUTO")),

@@ -96,6 +96,13 @@ TextRecord firmRecordInFullLayout(const TextRecord &old)
     return record;
 }
 
+QString structureFilePath(const QString &tableFile)
+{
+    const QFileInfo table(tableFile);
+    return resolvePath(table.path() + QLatin1Char('/') + table.completeBaseName()
+                       + QStringLiteral(".STR"));
+}
+
 } // namespace
 
 TextRecord currentRecordAsText(Cursor &cursor)
@@ -127,15 +134,32 @@ void UpgradeFirmTable(Cursor &firm)
     try {
         rebuildOpenTable(firm, firmLayout(), records,
                          QFileInfo(file).completeBaseName() + QStringLiteral("-NOWA.DB"));
-        const QFileInfo table(file);
-        QFile::remove(resolvePath(table.path() + QLatin1Char('/') + table.completeBaseName()
-                                  + QStringLiteral(".STR")));
+        QFile::remove(structureFilePath(file));
     } catch (const DbError &) {
         // The old table stays in place and in use.
     }
     firm.setTableName(file);
     firm.open();
     firm.first();
+}
+
+void UpgradeLedgerTable(Cursor &ledger)
+{
+    const QString field = QStringLiteral("KSEF");
+    if (ledger.hasField(field))
+        return;
+    const QString file = ledger.tablePath();
+    const int position = ledgerLayout().fieldIndex(field);
+    ledger.close();
+    try {
+        addField(file, ledgerLayout().fields[position]);
+        // The structure file describes the old fields; the open writes it anew.
+        QFile::remove(structureFilePath(file));
+    } catch (const DbError &) {
+        // Only the KSeF number is missing: the book is kept without it until the next open.
+    }
+    ledger.setTableName(file);
+    ledger.open();
 }
 
 void UpgradeParameterTable(Cursor &parameters)

@@ -24,6 +24,11 @@ TextRecord currentRecordAsText(Cursor &cursor);
 // Gives an old firm table the full firm layout, carrying every record over.
 void UpgradeFirmTable(Cursor &firm);
 
+// Adds the KSeF number field `KSEF` to a ledger table older than it, keeping every row and
+// index; the cursor is open again afterwards. An upgrade that cannot be done (the table is in
+// use elsewhere, the disk is full) leaves the table as it was, still usable without it.
+void UpgradeLedgerTable(Cursor &ledger);
+
 // Adds `ADATA` and `ACYKL` to an older parameter table; silent when it cannot.
 void UpgradeParameterTable(Cursor &parameters);
 

@@ -1,6 +1,7 @@
 #include "ledger/entry_operations.h"
 
 #include "core/data_module.h"
+#include "core/ksef_number.h"
 #include "core/table_access.h"
 #include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
@@ -37,10 +38,22 @@ bool EditEntry(TDANE &dane)
     return dane.TKSIEGA.isEditing();
 }
 
+bool KsefNumberRefused(TDANE &dane)
+{
+    Cursor &ledger = dane.TKSIEGA;
+    if (!ledger.isEditing() || !ledger.hasField(QStringLiteral("KSEF"))
+        || StoredKsefNumber(ledger.field(QStringLiteral("KSEF")).asString()))
+        return false;
+    dane.prompter().error(WrongKsefNumberText);
+    return true;
+}
+
 bool SaveEntry(TDANE &dane)
 {
     WorkingEnvironment &env = dane.environment();
     Cursor &ledger = dane.TKSIEGA;
+    if (KsefNumberRefused(dane))
+        return false;
     if (env.workingMonth != QLatin1String("13"))
         env.workingMonth = ledger.field(QStringLiteral("MC")).asString();
     if (!monthIsPosted(dane, env.workingMonth))
@@ -55,7 +68,8 @@ void CloseEntryEditor(TDANE &dane)
 {
     Cursor &ledger = dane.TKSIEGA;
     if (ledger.isEditing()) {
-        if (dane.prompter().confirm(QStringLiteral("Czy zapisać zmiany ?")))
+        if (dane.prompter().confirm(QStringLiteral("Czy zapisać zmiany ?"))
+            && !KsefNumberRefused(dane))
             SaveTable(ledger, dane.prompter());
         else
             ledger.cancel();

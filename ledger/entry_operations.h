@@ -15,7 +15,9 @@ bool NewEntry(TDANE &dane);
 // "Edytuj zapis": the current entry into edit state; false when the view is empty or the
 // edit was refused (the imported-entry question).
 bool EditEntry(TDANE &dane);
-// "Zapisz": the view follows the entry to its month; a posted month asks first. True when
+// A wrong KSeF number in the entry being edited: says "Błędny numer KSeF." and gives true.
+bool KsefNumberRefused(TDANE &dane);
+// "Zapisz": a wrong KSeF number is refused and the entry stays in the editor; the view follows the entry to its month; a posted month asks first. True when
 // the entry was written.
 bool SaveEntry(TDANE &dane);
 // Closing the editor by any means: pending changes are saved or dropped after the question,

@@ -8,7 +8,8 @@ const QString Expenses = QStringLiteral("WYDATKI (KOSZTY)");
 
 } // namespace
 
-// Column -15- shows field K16 and column -16- field K17; K15 is never shown. The contractor
+// Column -15- shows field K16 and column -16- field K17; K15 is never shown. The KSeF number
+// is no column of the book before 2026: it stands beside the document number, unnumbered. The contractor
 // columns and column -15- lose their group header in the full layout, as the heading
 // toggle has always set them; column -16- keeps its title in both layouts.
 const QList<LedgerColumn> &LedgerColumns()
@@ -50,6 +51,8 @@ const QList<LedgerColumn> &LedgerColumns()
         {QStringLiteral("K17"), QStringLiteral("Koszty działalności badawczo rozwojowej -16-"),
          QString(), QStringLiteral("Koszty działalności badawczo rozwojowej -16-"), QString(),
          QStringLiteral("Koszty działalności badawczo rozwojowej -16-")},
+        {QStringLiteral("KSEF"), QStringLiteral("Numer\rKSeF"), QString(),
+         QStringLiteral("Numer KSeF"), QString(), QStringLiteral("KSeF")},
     };
     return columns;
 }

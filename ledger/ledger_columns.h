@@ -1,5 +1,5 @@
 #pragma once
-// The sixteen columns of the ledger grid and their headings. The grid starts with the
+// The seventeen columns of the ledger grid and their headings. The grid starts with the
 // book's own multi-line titles; the heading toggle then switches between the full layout
 // (titles wrapped over five lines under their group headers) and one-line column numbers.
 // Line breaks inside the titles are "\r", as everywhere in the program's texts.

@@ -1,6 +1,7 @@
 #include "ledger/ledger_rules.h"
 
 #include "core/data_module.h"
+#include "core/ksef_number.h"
 #include "core/number_format.h"
 #include "core/table_access.h"
 #include "core/table_layouts.h"
@@ -84,6 +85,22 @@ void TSUMACalcFields(Cursor &sums)
                      - amount(sums, QStringLiteral("K11")) - amount(sums, QStringLiteral("K14")));
 }
 
+// Whoever writes the entry, a KSeF number is kept in its 35-character form and a wrong one
+// is never written; the editor and the command line refuse it in so many words before.
+void storeKsefNumber(Cursor &ledger)
+{
+    const QString name = QStringLiteral("KSEF");
+    if (!ledger.hasField(name))
+        return;
+    Field number = ledger.field(name);
+    const QString typed = number.asString();
+    const std::optional<QString> stored = StoredKsefNumber(typed);
+    if (!stored)
+        throw DbError(WrongKsefNumberText);
+    if (*stored != typed)
+        number.setAsString(*stored);
+}
+
 } // namespace
 
 void installLedgerRules(TDANE &dane)
@@ -134,6 +151,7 @@ void TKSIEGABeforePost(TDANE &dane, Cursor &ledger)
     const Field month = ledger.field(QStringLiteral("MC"));
     if (!validMonthCode(month.asString()))
         ledger.field(QStringLiteral("MC")).setAsString(QStringLiteral("13"));
+    storeKsefNumber(ledger);
 }
 
 void setEntryEditor(TDANE &dane, EntryEditorLink *editor)

@@ -15,7 +15,8 @@ void installLedgerRules(TDANE &dane);
 
 // The number of a new entry: one above the highest in the year.
 int NUMER(TDANE &dane);
-// Stamps the user and sends an invalid month code to "13".
+// Stamps the user, sends an invalid month code to "13" and keeps a KSeF number in its stored
+// form; a wrong KSeF number throws DbError("Błędny numer KSeF.").
 void TKSIEGABeforePost(TDANE &dane, Cursor &ledger);
 // Whether an entry of this month code may no longer change ("00" and "13" never close).
 bool monthIsPosted(const TDANE &dane, const QString &month);

@@ -141,6 +141,21 @@ void addIndex(const QString &path, const IndexDef &index)
     connection.commit();
 }
 
+void addField(const QString &path, const FieldDef &field)
+{
+    const QString file = existingTableFile(path);
+    const TableLock lock = lockExclusively(file);
+    settleJournal(file);
+    Connection connection(file, Connection::Mode::ReadWrite);
+    const QString table = findInnerTable(connection, innerTableName(file));
+    const TableDef definition = readTableDefinition(connection, table);
+    if (definition.fieldIndex(field.name) >= 0)
+        throw DbError(QStringLiteral("Pole %1 już istnieje.\rBaza : %2").arg(field.name, file));
+    connection.begin();
+    appendField(connection, table, definition, field);
+    connection.commit();
+}
+
 void deleteIndex(const QString &path, const QString &indexName)
 {
     const QString file = existingTableFile(path);

@@ -19,6 +19,10 @@ bool tableExists(const QString &path);
 void createTable(const QString &path, const TableDef &definition, bool replace = false);
 TableDef readTableDefinition(const QString &path);
 void addIndex(const QString &path, const IndexDef &index);
+// Adds a field after the last one, blank in every row, in one transaction: the file holds
+// the old table or the whole new one, with every row and index. The table must be closed
+// everywhere.
+void addField(const QString &path, const FieldDef &field);
 void deleteIndex(const QString &path, const QString &indexName); // empty name: the primary
 void emptyTable(const QString &path);
 // False when there is no such table; a table open anywhere is refused with an error.

@@ -357,6 +357,25 @@ void ensureMetadata(Connection &connection, const TableDef &definition)
     }
 }
 
+void appendField(Connection &connection, const QString &table, const TableDef &definition,
+                 const FieldDef &field)
+{
+    TableDef extended = definition;
+    extended.fields << field;
+    validateTableDefinition(extended);
+    ensureMetadata(connection, definition);
+    connection.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                        .arg(quoteIdentifier(table), quoteIdentifier(field.name),
+                             declaredType(field)));
+    Statement insert(connection.handle(),
+                     QStringLiteral("INSERT INTO %1 (position, name, type, size, required) "
+                                    "VALUES (?, ?, ?, ?, ?)")
+                         .arg(QLatin1String(FieldsMetaTable)));
+    insert.bindAll({extended.fields.size(), field.name, int(field.type),
+                    isTextType(field.type) ? field.size : 0, field.required ? 1 : 0});
+    insert.run();
+}
+
 void createIndex(Connection &connection, const QString &table, const TableDef &definition,
                  const IndexDef &index)
 {

@@ -27,6 +27,10 @@ void createIndex(Connection &connection, const QString &table, const TableDef &d
 void dropIndex(Connection &connection, const QString &indexName);
 // Gives a plain-SQL file the metadata tables, so that its definition can change.
 void ensureMetadata(Connection &connection, const TableDef &definition);
+// Adds `field` after the last field of `definition`, the table's definition as it stands;
+// every row gets it blank.
+void appendField(Connection &connection, const QString &table, const TableDef &definition,
+                 const FieldDef &field);
 
 // The SQLite index name of an index definition.
 QString sqliteIndexName(const IndexDef &index);

@@ -51,12 +51,12 @@ void LedgerGridModel::setHeadingLayout(HeadingLayout layout)
     layout_ = layout;
     groups_.clear();
     const QList<LedgerColumn> &columns = LedgerColumns();
-    // Column -16- keeps whatever heading it has.
-    for (int i = 0; i + 1 < columns.size(); ++i) {
-        const bool full = layout == HeadingLayout::Full;
-        setColumnTitle(i, full ? columns[i].full : columns[i].brief);
+    const bool full = layout == HeadingLayout::Full;
+    for (int i = 0; i < columns.size(); ++i) {
+        // Column -16- keeps whatever heading it has.
+        if (columns[i].field != QLatin1String("K17"))
+            setColumnTitle(i, full ? columns[i].full : columns[i].brief);
         groups_ << (full ? columns[i].fullGroup : QString());
     }
-    groups_ << (layout == HeadingLayout::Full ? columns.last().fullGroup : QString());
     titleLines_ = layout == HeadingLayout::Full ? FullHeadingLines : 1;
 }

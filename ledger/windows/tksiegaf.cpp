@@ -19,6 +19,7 @@
 #include "ledger/windows/ledger_grid_model.h"
 #include "ledger/windows/tksiegaf1.h"
 #include "ledger/windows/tksiegaf3.h"
+#include "ledger/windows/tspisf.h"
 #include "ledger/windows/topiszgf.h"
 #include "maintenance/windows/tarchf.h"
 #include "maintenance/windows/tawariaf.h"
@@ -124,6 +125,7 @@ void TKSIEGAF::buildMenu()
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Narzędzia"));
     addCommand(tools, QStringLiteral("Narzędzia/Zmiana użytkownika"), [this] { Zmianauytkownika1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Dane o Firmie"), [this] { DaneoFirmie1Click(); });
+    addCommand(tools, QStringLiteral("Narzędzia/Spis z natury"), [this] { Spisznatury1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"),
@@ -621,6 +623,12 @@ void TKSIEGAF::tablesReopened()
 {
     FormShow();
     M01Click(monthButton(WorkingMonthNumber(dane_.environment())));
+}
+
+void TKSIEGAF::Spisznatury1Click()
+{
+    TSPISF window(dane_.environment().yearDirectory(), dane_.prompter(), this);
+    window.exec();
 }
 
 void TKSIEGAF::startCompanion(CompanionProgram program)

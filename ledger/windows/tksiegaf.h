@@ -89,6 +89,7 @@ public:
     void DaneoFirmie1Click();
     void ArchiwowanieOdtwarzanie1Click();
     void NaprawaIndeksw1Click();
+    void Spisznatury1Click();
     void EwidencjaVAT1Click();
     void Zivedez1Click();
     void Przelewy1Click();

@@ -179,9 +179,17 @@ QWidget *TKSIEGAF1::entryGroup()
     grid->addWidget(lineEdit(QStringLiteral("NRKSIEG")), 1, 1, 1, 3);
     grid->addWidget(label(QStringLiteral("Oznaczenie komputerowe :"), group), 1, 4);
     grid->addWidget(computerMark, 1, 5, 1, 3);
-    grid->addWidget(label(QStringLiteral("Opis zdarzenia gospodarczego :"), group), 2, 0);
-    grid->addWidget(description_, 2, 1, 1, 3);
-    grid->addWidget(lineEdit(QStringLiteral("OPIS2"), QStringLiteral("Opis zdarzenia gospodarczego")), 2, 4, 1, 4);
+    // A book the KSeF field could not yet be added to is kept without it.
+    if (dane_.TKSIEGA.hasField(QStringLiteral("KSEF"))) {
+        QLineEdit *ksef = lineEdit(QStringLiteral("KSEF"), QStringLiteral("Numer faktury w KSeF"));
+        ksef->setMaxLength(36);
+        ksef->setMinimumWidth(characters(36));
+        grid->addWidget(label(QStringLiteral("Numer KSeF :"), group), 2, 0);
+        grid->addWidget(ksef, 2, 1, 1, 3);
+    }
+    grid->addWidget(label(QStringLiteral("Opis zdarzenia gospodarczego :"), group), 3, 0);
+    grid->addWidget(description_, 3, 1, 1, 3);
+    grid->addWidget(lineEdit(QStringLiteral("OPIS2"), QStringLiteral("Opis zdarzenia gospodarczego")), 3, 4, 1, 4);
     return group;
 }
 
@@ -337,8 +345,9 @@ void TKSIEGAF1::EOPISDblClick()
 
 void TKSIEGAF1::KZAPISZClick()
 {
-    SaveEntry(dane_);
-    accept();
+    // A refused KSeF number leaves the entry in the editor to be put right.
+    if (SaveEntry(dane_) || !dane_.TKSIEGA.isEditing())
+        accept();
 }
 
 void TKSIEGAF1::FormHide()

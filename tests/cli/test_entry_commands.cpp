@@ -67,3 +67,18 @@ TEST_F(EntryCommands, EditAsksBeforeChangingAnImportedEntry)
     EXPECT_EQ(ledger()[0]["K7"], "20.00");
     EXPECT_EQ(ledger()[0]["NAZWISKO"], "Inny");
 }
+
+TEST_F(EntryCommands, KsefNumberIsCheckedAndStoredInItsShortForm)
+{
+    const CliResult wrong = run({"entry", "add", "K7=1", "KSEF=1234567890-20260301-ABCDEF012345-6"});
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_TRUE(wrong.err.contains("Błędny numer KSeF.")) << wrong.err.toStdString();
+    EXPECT_TRUE(wrong.out.isEmpty()) << "no entry number is printed";
+    EXPECT_TRUE(ledger().isEmpty());
+
+    ASSERT_EQ(run({"entry", "add", "K7=1", "KSEF=1234567890-20260301-ABCDEF-012345-66"}).code, 0);
+    ASSERT_EQ(run({"entry", "edit", "1", "KSEF=5265877635-20260230-0100001AF629-33"}).code, 1);
+    const auto rows = ledger();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0]["KSEF"], "1234567890-20260301-ABCDEF012345-66");
+}

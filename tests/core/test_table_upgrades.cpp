@@ -5,6 +5,10 @@
 
 #include <QFile>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using TableUpgrades = DataRootTest;
 
 // Replaces a table of the fresh data root by an older one with the given fields and one
@@ -191,4 +195,103 @@ TEST_F(TableUpgrades, ReplacingATableSwapsTheWholeFileAtOnce)
     makeOldTable(at("INNA"), {{"B", FieldType::Text, 5, false}}, {}, {});
     EXPECT_THROW(replaceTable(at("2019/KSIEGA/OPISZG"), at("INNA")), DbError)
         << "a table open elsewhere is not pulled away";
+}
+
+// A year's book as the program wrote it before the KSeF number, with entries and every index.
+static void makeLedgerWithoutKsef(const QString &path)
+{
+    TableDef old = ledgerLayout();
+    old.fields.removeAt(old.fieldIndex("KSEF"));
+    QList<TextRecord> entries;
+    for (int number = 1; number <= 3; ++number)
+        entries << TextRecord{{"LP", QString::number(number)}, {"MC", "01"},
+                              {"DATA", QStringLiteral("2019.01.0%1").arg(number)},
+                              {"NRKSIEG", QStringLiteral("FV/%1").arg(number)},
+                              {"NAZ1", "Hurtownia Łódź"}, {"K7", "100,50"}};
+    makeOldTable(path, old.fields, old.indexes, entries);
+    QFile::remove(QString(path).replace(".DB", ".STR"));
+    ASSERT_TRUE(writeStructureFile(QString(path).replace(".DB", ".STR"), old));
+}
+
+static QStringList sqliteIndexes(const QString &file)
+{
+    Connection connection(file, Connection::Mode::ReadOnly);
+    Statement query(connection.handle(),
+                    "SELECT name || ':' || sql FROM sqlite_master WHERE type = 'index' "
+                    "AND sql IS NOT NULL ORDER BY name");
+    QStringList names;
+    while (query.step())
+        names << query.column(0).toString();
+    return names;
+}
+
+TEST_F(TableUpgrades, OldLedgerGainsTheKsefNumberKeepingEveryEntryAndIndex)
+{
+    const QString file = at("2019/KSIEGA/KSIEGA.DB");
+    makeLedgerWithoutKsef(file);
+    const QStringList indexes = sqliteIndexes(file);
+    ASSERT_EQ(indexes.size(), ledgerLayout().indexes.size());
+    TDANE &d = start();
+    ASSERT_TRUE(d.TKSIEGA.isOpen());
+    ASSERT_TRUE(d.TKSIEGA.hasField("KSEF"));
+    EXPECT_EQ(readTableDefinition(file).fields.last().name, "KSEF");
+    EXPECT_EQ(readTableDefinition(file).fields.last().size, 36);
+    EXPECT_EQ(sqliteIndexes(file), indexes);
+    EXPECT_EQ(readTableDefinition(file).indexes.size(), ledgerLayout().indexes.size());
+    d.TKSIEGA.setIndexName("NRKSIEGinx");
+    QStringList documents;
+    for (d.TKSIEGA.first(); !d.TKSIEGA.eof(); d.TKSIEGA.next()) {
+        documents << d.TKSIEGA.field("NRKSIEG").asString();
+        EXPECT_EQ(d.TKSIEGA.field("K7").asString(), "100,50");
+        EXPECT_TRUE(d.TKSIEGA.field("KSEF").isNull());
+    }
+    EXPECT_EQ(documents, QStringList({"FV/1", "FV/2", "FV/3"}));
+    EXPECT_TRUE(d.TKSIEGA.findKey({"FV/2"}));
+    QFile structure(at("2019/KSIEGA/KSIEGA.STR"));
+    ASSERT_TRUE(structure.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(structure.readAll().contains("Pole:KSEF")) << "the structure file is written anew";
+
+    d.TKSIEGA.first();
+    d.TKSIEGA.edit();
+    d.TKSIEGA.field("KSEF").setAsString("1234567890-20260301-ABCDEF-012345-66");
+    d.TKSIEGA.post();
+    Connection connection(file, Connection::Mode::ReadOnly);
+    Statement stored(connection.handle(), "SELECT KSEF FROM KSIEGA WHERE LP = 1");
+    ASSERT_TRUE(stored.step());
+    EXPECT_EQ(stored.column(0).toString(), "1234567890-20260301-ABCDEF012345-66");
+}
+
+TEST_F(TableUpgrades, LedgerInUseByAnotherProgramOpensWithoutTheUpgrade)
+{
+    const QString file = at("2019/KSIEGA/KSIEGA.DB");
+    makeLedgerWithoutKsef(file);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        Session session;
+        Cursor other(session, "TKSIEGA");
+        other.setTableName(file);
+        other.open();
+        char byte = 1;
+        (void)!write(ready[1], &byte, 1);
+        pause();
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    TDANE &d = start();
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_TRUE(d.TKSIEGA.isOpen()) << "the book is kept without the new field";
+    EXPECT_FALSE(d.TKSIEGA.hasField("KSEF"));
+    EXPECT_EQ(d.TKSIEGA.recordCount(), 3);
+    d.TKSIEGA.first();
+    d.TKSIEGA.edit();
+    d.TKSIEGA.field("NAZ1").setAsString("Sklep");
+    EXPECT_NO_THROW(d.TKSIEGA.post());
+
+    TDANE &again = start();
+    EXPECT_TRUE(again.TKSIEGA.hasField("KSEF")) << "the next open upgrades it";
+    EXPECT_EQ(again.TKSIEGA.recordCount(), 3);
 }

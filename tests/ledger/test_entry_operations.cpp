@@ -82,3 +82,39 @@ TEST_F(EntryOperations, ClosingTheEditorAsksAndTheViewFollowsTheEntry)
     EXPECT_EQ(d.TKSIEGA.recordCount(), 1);
     EXPECT_EQ(d.TKSIEGA.field("MC").asString(), "07");
 }
+
+// Whoever writes the entry, the KSeF number is checked: the editor and the command line say
+// so and keep the entry being edited; any other writer's post fails with the same words.
+TEST_F(EntryOperations, WrongKsefNumberIsRefusedAndNothingIsSaved)
+{
+    TDANE &d = start();
+    SelectWorkingMonth(d, "05");
+    ASSERT_TRUE(NewEntry(d));
+    d.TKSIEGA.field("KSEF").setAsString("1234567890-20260301-ABCDEF012345-67");
+    prompter.clear();
+    EXPECT_FALSE(SaveEntry(d));
+    ASSERT_EQ(messageTexts(), QStringList({"Błędny numer KSeF."}));
+    EXPECT_EQ(d.TKSIEGA.state(), Cursor::State::Insert) << "the entry stays to be put right";
+    try {
+        d.TKSIEGA.post();
+        ADD_FAILURE() << "a wrong number was written";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.message(), "Błędny numer KSeF.");
+    }
+
+    d.TKSIEGA.field("KSEF").setAsString("1234567890-20260301-ABCDEF-012345-66");
+    EXPECT_TRUE(SaveEntry(d));
+    EXPECT_EQ(d.TKSIEGA.field("KSEF").asString(), "1234567890-20260301-ABCDEF012345-66");
+
+    ASSERT_TRUE(EditEntry(d));
+    d.TKSIEGA.field("KSEF").setAsString("1234567890-20260301-abcdef012345-66");
+    prompter.clear();
+    prompter.enqueue(Answer::Yes);
+    CloseEntryEditor(d);
+    EXPECT_EQ(messageTexts(), QStringList({"Czy zapisać zmiany ?", "Błędny numer KSeF."}));
+    EXPECT_FALSE(d.TKSIEGA.isEditing());
+    d.TKSIEGA.refresh();
+    d.TKSIEGA.first();
+    EXPECT_EQ(d.TKSIEGA.field("KSEF").asString(), "1234567890-20260301-ABCDEF012345-66")
+        << "closing the editor saves no wrong number";
+}

@@ -11,7 +11,8 @@ TEST_F(RecordOperations, CopyGoesToTheFirstOpenMonthDatedTodayWithItsImportKey)
     TDANE &d = ready("'01','02'", "04");
     entry(3, "04", "2019.04.20",
           {{"NRKOMP", "FV/7/2019"}, {"B1", "tak"}, {"K7", "100,10"}, {"NAZ1", "Łąka"},
-           {"OZN", "*"}, {"UWAGI", "pierwsza\nlinia"}});
+           {"OZN", "*"}, {"UWAGI", "pierwsza\nlinia"},
+           {"KSEF", "1234567890-20260301-ABCDEF012345-66"}});
     entry(1, "01", "2019.01.05");
     SelectWorkingMonth(d, "04");
     ASSERT_EQ(d.TKSIEGA.recordCount(), 1);
@@ -27,6 +28,7 @@ TEST_F(RecordOperations, CopyGoesToTheFirstOpenMonthDatedTodayWithItsImportKey)
     EXPECT_EQ(ledger.field("K9").asString(), "100,10");
     EXPECT_EQ(ledger.field("NAZ1").asString(), "Łąka");
     EXPECT_EQ(ledger.field("UWAGI").asString(), "pierwsza\nlinia");
+    EXPECT_EQ(ledger.field("KSEF").asString(), "1234567890-20260301-ABCDEF012345-66");
     EXPECT_TRUE(ledger.field("OZN").isNull()) << "the marker is not copied";
     prompter.clear();
     EXPECT_TRUE(SaveEntry(d));

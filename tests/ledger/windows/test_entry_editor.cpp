@@ -229,3 +229,26 @@ TEST_F(EntryEditor, DictionaryAddsADescriptionToTheList)
                    e.close();
                });
 }
+
+TEST_F(EntryEditor, AWrongKsefNumberKeepsTheEditorOpenUntilItIsPutRight)
+{
+    TKSIEGAF &w = open();
+    bool stayed = false;
+    whileModal([&] { w.Nowyzapis1Click(); },
+               [&] {
+                   TKSIEGAF1 &e = w.editor();
+                   ASSERT_NE(e.control("KSEF"), nullptr);
+                   typeAndLeave(e.control("NAZ1"), "Hurtownia");
+                   typeAndLeave(e.control("KSEF"), "1234567890-20260301-abcdef012345-66");
+                   e.saveButton()->click();
+                   stayed = e.isVisible();
+                   typeAndLeave(e.control("KSEF"), "1234567890-20260301-ABCDEF-012345-66");
+                   e.saveButton()->click();
+               });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(messageTexts(), QStringList({"Błędny numer KSeF."}));
+    EXPECT_FALSE(w.editor().isVisible());
+    EXPECT_EQ(current("KSEF"), "1234567890-20260301-ABCDEF012345-66");
+    EXPECT_EQ(w.grid()->model()->data(w.grid()->model()->index(0, 16)).toString(),
+              "1234567890-20260301-ABCDEF012345-66");
+}

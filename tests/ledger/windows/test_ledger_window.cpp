@@ -77,7 +77,8 @@ TEST_F(LedgerWindow, GridHasTheBookColumnsHeadingsMarksAndSorting)
     TKSIEGAF &w = open();
     w.monthButton(3)->click();
     QAbstractItemModel *model = w.grid()->model();
-    ASSERT_EQ(model->columnCount(), 16);
+    ASSERT_EQ(model->columnCount(), 17);
+    EXPECT_EQ(model->headerData(16, Qt::Horizontal).toString(), "Numer\nKSeF");
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "L.p.\n-1-  ");
     EXPECT_EQ(model->headerData(9, Qt::Horizontal).toString(),
               "Zakup\ntowarów\nhandlowych\ni materiałów\nwg cen\nzakupu\n-10-");
