@@ -3,7 +3,8 @@ BUILD_DIR ?= build
 WERROR ?= 0
 PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libsqlite3-dev \
             imagemagick \
-            libgtest-dev sqlite3 poppler-utils xvfb xauth ccache dpkg-dev fakeroot
+            libgtest-dev sqlite3 poppler-utils xvfb xauth ccache dpkg-dev fakeroot \
+            libxml2-dev libxml2-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI := $(abspath $(BUILD_DIR))/cli/ksiega-cli
 APP := $(abspath $(BUILD_DIR))/app/ksiega

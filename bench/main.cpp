@@ -3,6 +3,7 @@
 
 #include "bench_report.h"
 #include "engine_bench.h"
+#include "jpk_bench.h"
 #include "ledger_window_bench.h"
 #include "maintenance_bench.h"
 #include "posting_bench.h"
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
     benchPosting(folder.path(), report);
     benchTextTransfer(folder.path(), report);
     benchMaintenance(folder.path(), report);
+    benchJpk(folder.path(), report);
     report.print(out);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "cli/core_commands.h"
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
+#include "cli/jpk_commands.h"
 #include "cli/maintenance_commands.h"
 #include "cli/pit5_commands.h"
 #include "cli/posting_commands.h"
@@ -24,5 +25,6 @@ CommandRegistry standardCommands()
     addTableTextCommands(registry);
     addMaintenanceCommands(registry);
     addStockTakingCommands(registry);
+    addJpkCommands(registry);
     return registry;
 }

@@ -9,6 +9,7 @@ include(GNUInstallDirs)
 install(TARGETS ksiega ksiega-cli RUNTIME DESTINATION ${KSIEGA_INSTALL_DIR})
 install(TARGETS ksiega_polish LIBRARY DESTINATION ${KSIEGA_INSTALL_DIR})
 install(DIRECTORY ${PROJECT_BINARY_DIR}/app/pomoc DESTINATION ${KSIEGA_INSTALL_DIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/jpk/jpk_pkpir3 DESTINATION ${KSIEGA_INSTALL_DIR})
 
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin-links)
 foreach(program ksiega ksiega-cli)

@@ -8,6 +8,7 @@
 #include "firm/users.h"
 #include "firm/windows/tfirmaf.h"
 #include "firm/windows/tksiegaf2.h"
+#include "jpk/jpk_export.h"
 #include "ledger/companion_programs.h"
 #include "ledger/delete_all.h"
 #include "ledger/entry_operations.h"
@@ -32,6 +33,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,10 @@ const int ColumnWidths[] = {6, 11, 13, 22, 14, 20, 12, 12, 12, 12, 12, 12, 12, 1
 TKSIEGAF::TKSIEGAF(TDANE &dane, QWidget *parent) : QMainWindow(parent), dane_(dane)
 {
     setObjectName(QStringLiteral("TKSIEGAF"));
+    chooseSaveFile_ = [this](const QString &suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("JPK_PKPIR"), suggested,
+                                            QStringLiteral("Pliki XML (*.xml)"));
+    };
     model_ = new LedgerGridModel(dane.TKSIEGA, this);
     binder_ = new FieldBinder(dane.TKSIEGA, dane.prompter(), this);
     hint_ = addPanel(QStringLiteral("pomocnik"), 300);
@@ -115,6 +121,7 @@ void TKSIEGAF::buildMenu()
     addCommand(prints, QStringLiteral("Wydruki/Podgląd str 2"), {});
     addCommand(prints, QStringLiteral("Wydruki/Strona tytułowa księgi"), {});
     addCommand(prints, QStringLiteral("Wydruki/Wydruk oświadczenia"), {});
+    addCommand(prints, QStringLiteral("Wydruki/JPK_PKPIR"), [this] { JPKPKPIR1Click(); });
 
     QMenu *dictionaries = menuBar()->addMenu(QStringLiteral("Słowniki"));
     addCommand(dictionaries, QStringLiteral("Słowniki/Opis zdarzenia gospodarczego"),
@@ -629,6 +636,20 @@ void TKSIEGAF::Spisznatury1Click()
 {
     TSPISF window(dane_.environment().yearDirectory(), dane_.prompter(), this);
     window.exec();
+}
+
+void TKSIEGAF::JPKPKPIR1Click()
+{
+    const QString suggested = QDir(dane_.environment().dataRoot)
+                                  .absoluteFilePath(QStringLiteral("JPK_PKPIR_%1.xml")
+                                                        .arg(dane_.environment().workingYear));
+    JpkRequest request;
+    request.file = chooseSaveFile_(suggested);
+    if (request.file.isEmpty())
+        return;
+    request.schemaDirectory = InstalledJpkSchemaDirectory();
+    if (const std::optional<JpkSummary> summary = ExportJpkPkpir(dane_, request, dane_.prompter()))
+        dane_.prompter().inform(JpkSummaryText(*summary), QStringLiteral("JPK_PKPIR"));
 }
 
 void TKSIEGAF::startCompanion(CompanionProgram program)

@@ -53,6 +53,10 @@ public:
     void setPrintEngine(TDRUK *engine);
     // Where companion programs start and documents open; the desktop's by default.
     void setShell(Shell *shell) { shell_ = shell ? shell : &desktop_; }
+    // Asks where a file is to be written, offering `suggested`; empty when the user cancels.
+    // The program shows a file dialog.
+    using SaveFileChooser = std::function<QString(const QString &suggested)>;
+    void setSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
 
     // Caption, year and operator panels, as the window shows them after any change of the
     // firm, the year or the user.
@@ -90,6 +94,7 @@ public:
     void ArchiwowanieOdtwarzanie1Click();
     void NaprawaIndeksw1Click();
     void Spisznatury1Click();
+    void JPKPKPIR1Click();
     void EwidencjaVAT1Click();
     void Zivedez1Click();
     void Przelewy1Click();
@@ -149,6 +154,7 @@ private:
     Progress *progress_ = &silent_;
     DesktopShell desktop_;
     Shell *shell_ = &desktop_;
+    SaveFileChooser chooseSaveFile_;
     TDRUK *printEngine_ = nullptr;
 
     LedgerGridModel *model_;

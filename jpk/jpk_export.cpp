@@ -1,0 +1,288 @@
+#include "jpk/jpk_export.h"
+
+#include "core/data_module.h"
+#include "core/ksef_number.h"
+#include "jpk/book_entries.h"
+#include "jpk/book_info.h"
+#include "jpk/jpk_subject.h"
+#include "jpk/schema_validation.h"
+#include "jpk/tax_identifier.h"
+#include "ledger/stock_taking.h"
+#include "platform/clock.h"
+#include "platform/db_error.h"
+#include "platform/prompter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Refused entries are listed up to this many; a whole year gone wrong says how many more.
+constexpr int ListedRefusals = 30;
+const QString Missing = QStringLiteral("brak");
+
+QDate entryDate(const BookEntry &entry)
+{
+    return QDate::fromString(entry.date, QStringLiteral("yyyy.MM.dd"));
+}
+
+// Why the entry cannot go into the file; empty when it can.
+QStringList refusals(const BookEntry &entry, int year)
+{
+    QStringList reasons;
+    if (entry.number <= 0)
+        reasons << QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number);
+    const QDate date = entryDate(entry);
+    if (!date.isValid() || date.year() != year)
+        reasons << QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date);
+    if (!StoredKsefNumber(entry.ksef))
+        reasons << QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef);
+    return reasons;
+}
+
+// Remarks on entries, for a message: the first few in words, and how many in all.
+struct Listed {
+    QStringList listed;
+    qint64 count = 0;
+
+    void add(const QString &text)
+    {
+        if (listed.size() < ListedRefusals)
+            listed << text;
+        ++count;
+    }
+};
+
+QString requiredText(const QString &text, const QString &what, qint64 number, Listed *warnings)
+{
+    if (!text.simplified().isEmpty())
+        return text;
+    if (warnings)
+        warnings->add(QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(what));
+    return Missing;
+}
+
+JpkRow rowOf(const BookEntry &entry, Listed *warnings)
+{
+    JpkRow row;
+    row.number = entry.number;
+    row.date = entryDate(entry);
+    row.document = requiredText(entry.document, QStringLiteral("numeru dowodu (K_3A)"), entry.number, warnings);
+    row.ksef = *StoredKsefNumber(entry.ksef);
+    if (const auto identifier = ContractorTaxIdentifier(entry.nip)) {
+        row.country = identifier->country;
+        row.taxIdentifier = identifier->number;
+    }
+    row.name = requiredText(entry.name, QStringLiteral("kontrahenta (K_5A)"), entry.number, warnings);
+    row.address = requiredText(entry.address, QStringLiteral("adresu (K_5B)"), entry.number, warnings);
+    row.description = requiredText(entry.description, QStringLiteral("opisu zdarzenia (K_6)"), entry.number, warnings);
+    row.k7 = entry.k7;
+    row.k8 = entry.k8;
+    row.k9 = entry.k9();
+    row.k10 = entry.k10;
+    row.k11 = entry.k11;
+    row.k12 = entry.k12;
+    row.k13 = entry.k13;
+    row.k14 = entry.k14();
+    row.k15 = entry.k16;
+    if (entry.k17 != Money()) {
+        row.researchCosts = entry.k17;
+        row.researchDescription = requiredText(
+            entry.remarks, QStringLiteral("opisu kosztów badawczo-rozwojowych (K_16A)"), entry.number, warnings);
+    } else {
+        row.remarks = entry.remarks;
+    }
+    if (warnings && entry.remarks.size() > JpkTextLimit)
+        warnings->add(QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit));
+    return row;
+}
+
+// What the first walk over the book finds: sums, rows, warnings and refusals.
+struct BookSurvey {
+    BookSums sums;
+    Listed warnings;
+    Listed refused;
+};
+
+BookSurvey surveyBook(const QString &yearDirectory, const JpkRequest &request, int year)
+{
+    BookSurvey survey;
+    ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
+        const QStringList reasons = refusals(entry, year);
+        for (const QString &reason : reasons)
+            survey.refused.add(reason);
+        if (!reasons.isEmpty())
+            return;
+        const JpkRow row = rowOf(entry, &survey.warnings);
+        survey.sums.add(row);
+    });
+    return survey;
+}
+
+QString refusalText(const Listed &refused)
+{
+    QString text = QStringLiteral("Zapisów nie można zapisać w pliku JPK_PKPIR:\r")
+                   + refused.listed.join(QLatin1Char('\r'));
+    if (refused.count > refused.listed.size())
+        text += QStringLiteral("\r… i %1 innych.").arg(refused.count - refused.listed.size());
+    return text + QStringLiteral("\rPlik nie został zapisany.");
+}
+
+bool syncFile(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
+}
+
+} // namespace
+
+QString InstalledJpkSchemaDirectory()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/jpk_pkpir3");
+}
+
+std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
+                                         Prompter &prompter)
+{
+    const WorkingEnvironment &environment = dane.environment();
+    const int year = environment.workingYear.toInt();
+    JpkSummary summary;
+    summary.file = request.file;
+    summary.from = QDate(year, request.fromMonth, 1);
+    const QDate lastMonth(year, request.toMonth, 1);
+    summary.to = lastMonth.addDays(lastMonth.daysInMonth() - 1);
+    if (!summary.from.isValid() || !summary.to.isValid() || summary.from > summary.to) {
+        prompter.error(QStringLiteral("Błędny okres pliku JPK_PKPIR."));
+        return std::nullopt;
+    }
+
+    QStringList missing;
+    const std::optional<JpkSubject> subject = JpkSubjectOfFirm(dane, missing);
+    if (!subject) {
+        prompter.error(QStringLiteral("Uzupełnij Dane o Firmie (Narzędzia / Dane o Firmie): %1.")
+                           .arg(missing.join(QStringLiteral(", "))));
+        return std::nullopt;
+    }
+    QString refusal;
+    const std::optional<QString> office =
+        JpkOfficeCode(dane, request.officeCode, request.schemaDirectory, refusal);
+    if (!office) {
+        prompter.error(refusal);
+        return std::nullopt;
+    }
+    summary.officeCode = *office;
+
+    const QString yearDirectory = environment.yearDirectory();
+    BookSurvey survey;
+    QList<StockTaking> stockTakings;
+    try {
+        survey = surveyBook(yearDirectory, request, year);
+        stockTakings = ReadStockTakings(yearDirectory);
+    } catch (const DbError &error) {
+        prompter.error(error.message());
+        return std::nullopt;
+    }
+    if (survey.refused.count > 0) {
+        prompter.error(refusalText(survey.refused));
+        return std::nullopt;
+    }
+    if (survey.sums.rows == 0) {
+        prompter.error(QStringLiteral("Brak zapisów w okresie."));
+        return std::nullopt;
+    }
+    summary.info = BookInfo(survey.sums, stockTakings, year);
+    const QList<StockTaking> inPeriod = StockTakingsInPeriod(stockTakings, summary.from, summary.to);
+
+    const QFileInfo target(request.file);
+    QTemporaryFile temporary(target.absolutePath() + QLatin1Char('/') + target.fileName()
+                             + QStringLiteral(".XXXXXX"));
+    const QString writeError = QStringLiteral("Błąd zapisu pliku : ") + request.file;
+    if (!temporary.open()) {
+        prompter.error(writeError);
+        return std::nullopt;
+    }
+    BookSums written;
+    try {
+        JpkDocument document(&temporary);
+        document.begin({request.purpose, QDateTime(today(), QTime::currentTime()), summary.from,
+                        summary.to, summary.officeCode},
+                       *subject, summary.info);
+        for (const StockTaking &stockTaking : inPeriod)
+            document.stockTaking(QDate::fromString(stockTaking.date, QStringLiteral("yyyy.MM.dd")),
+                                 stockTaking.value);
+        ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
+            if (!refusals(entry, year).isEmpty())
+                return;
+            const JpkRow row = rowOf(entry, nullptr);
+            written.add(row);
+            document.row(row);
+        });
+        document.end(written.rows, written.revenue);
+        if (document.hasError() || !temporary.flush() || temporary.error() != QFileDevice::NoError) {
+            prompter.error(writeError);
+            return std::nullopt;
+        }
+    } catch (const DbError &error) {
+        prompter.error(error.message());
+        return std::nullopt;
+    }
+    if (!(written == survey.sums)) {
+        prompter.error(QStringLiteral("Księga zmieniła się w trakcie zapisu pliku JPK_PKPIR.\r"
+                                      "Plik nie został zapisany; spróbuj ponownie."));
+        return std::nullopt;
+    }
+    temporary.close();
+
+    const QStringList invalid = SchemaValidationErrors(temporary.fileName(), request.schemaDirectory);
+    if (!invalid.isEmpty()) {
+        prompter.error(QStringLiteral("Plik JPK_PKPIR nie jest zgodny ze schematem i nie został "
+                                      "zapisany:\r")
+                       + invalid.mid(0, ListedRefusals).join(QLatin1Char('\r')));
+        return std::nullopt;
+    }
+    if (!syncFile(temporary.fileName())
+        || std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                       QFile::encodeName(request.file).constData())
+               != 0) {
+        prompter.error(writeError);
+        return std::nullopt;
+    }
+    temporary.setAutoRemove(false);
+    syncFile(target.absolutePath());
+    summary.rows = written.rows;
+    summary.revenue = written.revenue;
+    summary.stockTakings = int(inPeriod.size());
+    summary.warnings = survey.warnings.listed;
+    summary.warningCount = survey.warnings.count;
+    return summary;
+}
+
+QString JpkSummaryText(const JpkSummary &summary)
+{
+    const auto amount = [](Money value) { return value.rounded(2).toString(2); };
+    QStringList lines = {
+        QStringLiteral("Zapisano plik JPK_PKPIR: %1").arg(summary.file),
+        QStringLiteral("Okres: %1 – %2").arg(summary.from.toString(QStringLiteral("dd.MM.yyyy")),
+                                            summary.to.toString(QStringLiteral("dd.MM.yyyy"))),
+        QStringLiteral("Urząd skarbowy: %1").arg(summary.officeCode),
+        QStringLiteral("Liczba wierszy: %1").arg(summary.rows),
+        QStringLiteral("Suma przychodów: %1").arg(amount(summary.revenue)),
+        QStringLiteral("P_1 %1, P_2 %2, P_3 %3, P_4 %4")
+            .arg(amount(summary.info.p1), amount(summary.info.p2), amount(summary.info.p3),
+                 amount(summary.info.p4)),
+        QStringLiteral("Spisy z natury w okresie: %1").arg(summary.stockTakings)};
+    if (!summary.warnings.isEmpty())
+        lines << QStringLiteral("Uwagi:") << summary.warnings;
+    if (summary.warningCount > summary.warnings.size())
+        lines << QStringLiteral("… i %1 innych uwag.").arg(summary.warningCount - summary.warnings.size());
+    return lines.join(QLatin1Char('\r'));
+}
