@@ -110,7 +110,8 @@ static int printLines(CommandContext &context, QTextStream &input)
         engine.Postep();
     }
     engine.STOP(options.header);
-    return opened ? CliSuccess : CliFailed;
+    // The printer's lines go out at the end, where a device that failed says so.
+    return opened && !job.errorShown() ? CliSuccess : CliFailed;
 }
 
 static CommandEntry textPrintCommand(CommandFunction run)

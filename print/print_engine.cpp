@@ -187,8 +187,7 @@ void TDRUK::KoniecWydruku()
         return;
     switch (*openOutput_) {
     case drWINDOWS:
-        canvas_->end();
-        canvas_ = nullptr;
+        printKeptLines();
         break;
     case drDOS:
         if (Podzial)
@@ -211,7 +210,7 @@ void TDRUK::printLine(const QString &line)
         return;
     switch (*openOutput_) {
     case drWINDOWS:
-        printerLine(line);
+        keepPrinterLine(line);
         break;
     case drDOS:
         portLine(line);

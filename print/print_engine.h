@@ -21,6 +21,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -98,6 +99,10 @@ private:
 
     // drWINDOWS (print_engine_printer.cpp)
     bool startPrinter();
+    void keepPrinterLine(const QString &line);
+    bool printKeptLines();
+    double widestPrinterLine(const PageCanvas &canvas, const QStringList &lines);
+    QString takeSizeCodes(QString line);
     void printerLine(const QString &line);
     void printerPageWithHeader();
     // The channel of drDOS, drEKSPORT and drBW opened, or the reason shown and false.
@@ -126,6 +131,10 @@ private:
     bool inPageHeader_ = false;
     QByteArray pitch_;          // port pitch code in force
     int fontSize_ = 8;          // printer font size in force
+    // The printer's lines wait for the end of the print: its widest line decides the sheet's
+    // orientation and the type's scale before the first is drawn.
+    QStringList printerLines_;
+    double printerScale_ = 1;
     PageCanvas *canvas_ = nullptr;
     int pageHeight_ = 0;        // in 1/300 inch
     int verticalPosition_ = 0;  // in 1/300 inch

@@ -7,7 +7,9 @@
 #include "platform/prompter.h"
 #include "print/control_codes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 static constexpr int LeftMarginStep = 20; // 1/300 inch per unit of MarL
 static constexpr int BottomReserve = 50;  // a line may start only this far above the page end
@@ -26,8 +28,55 @@ static int lineAdvance(int fontSize)
 
 bool TDRUK::startPrinter()
 {
+    printerLines_.clear();
+    return true;
+}
+
+void TDRUK::keepPrinterLine(const QString &line)
+{
+    printerLines_ << line;
+}
+
+// In millimetres, the left margin included.
+double TDRUK::widestPrinterLine(const PageCanvas &canvas, const QStringList &lines)
+{
+    const int fontSize = fontSize_;
+    double widest = 0;
+    for (const QString &line : lines) {
+        if (line.startsWith(CodePageBreak))
+            continue;
+        const QString text = takeSizeCodes(line);
+        const PrintFont font = PrintFont::fixed(QStringLiteral("Lucida Console"), fontSize_);
+        widest = std::max(widest, toMillimetres(MarL * LeftMarginStep, CanvasUnit::Dot300)
+                                      + canvas.textWidthMm(font, text));
+    }
+    fontSize_ = fontSize;
+    return widest;
+}
+
+// A line wider than the page would lose its right-hand columns at the paper's edge: the
+// printer's own sheet is used while the widest line fits on it, else the same paper turned
+// to landscape, with the type scaled down when even that is too narrow, or when the printer
+// will not turn its paper.
+bool TDRUK::printKeptLines()
+{
+    const QStringList lines = std::exchange(printerLines_, {});
     PageCanvas &canvas = printers_.canvas();
-    if (!canvas.begin(Tytul)) {
+    const double widest = widestPrinterLine(canvas, lines);
+    const PageSetup own = canvas.deviceSheet();
+    std::optional<PageSetup> sheet;
+    printerScale_ = 1;
+    if (widest > own.contentRectMm().width()) {
+        sheet = own;
+        sheet->orientation = PageOrientation::Landscape;
+        printerScale_ = std::min(1.0, sheet->contentRectMm().width() / widest);
+    }
+    bool begun = canvas.begin(Tytul, sheet);
+    if (!begun && sheet && canvas.failure() == PageCanvas::Failure::PageSetup) {
+        printerScale_ = own.contentRectMm().width() / widest;
+        begun = canvas.begin(Tytul);
+    }
+    if (!begun) {
         prompter_.error(QStringLiteral("Błąd otwarcia drukarki : ") + printers_.currentPrinter());
         return false;
     }
@@ -35,7 +84,13 @@ bool TDRUK::startPrinter()
     canvas_ = &canvas;
     pageHeight_ = int(std::lround(canvas.drawableSize().height()));
     verticalPosition_ = 0;
-    return true;
+    for (const QString &line : lines)
+        printerLine(line);
+    canvas_ = nullptr;
+    if (canvas.end())
+        return true;
+    prompter_.error(QStringLiteral("Błąd zapisu wydruku : ") + printers_.currentPrinter());
+    return false;
 }
 
 void TDRUK::printerPageWithHeader()
@@ -64,7 +119,17 @@ void TDRUK::printerLine(const QString &line)
             verticalPosition_ = 0;
         }
     }
-    QString text = line;
+    const QString text = takeSizeCodes(line);
+    canvas_->setFont(
+        PrintFont::fixed(QStringLiteral("Lucida Console"), fontSize_ * printerScale_));
+    canvas_->drawText(QPointF(MarL * LeftMarginStep * printerScale_, verticalPosition_), text);
+    verticalPosition_ += int(std::lround(lineAdvance(fontSize_) * printerScale_));
+    ++Linia;
+}
+
+// The line without its size codes; the size they choose, or the kind's, is in force after.
+QString TDRUK::takeSizeCodes(QString text)
+{
     if (takeCode(text, CodeCondensed))
         fontSize_ = 8;
     if (takeCode(text, CodeNormal))
@@ -84,8 +149,5 @@ void TDRUK::printerLine(const QString &line)
         fontSize_ = 16;
         break;
     }
-    canvas_->setFont(PrintFont::fixed(QStringLiteral("Lucida Console"), fontSize_));
-    canvas_->drawText(QPointF(MarL * LeftMarginStep, verticalPosition_), text);
-    verticalPosition_ += lineAdvance(fontSize_);
-    ++Linia;
+    return text;
 }

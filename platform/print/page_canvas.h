@@ -48,6 +48,8 @@ public:
     CanvasUnit unit() const { return unit_; }
     // What can be drawn on, from the origin, in the current unit.
     QSizeF drawableSize() const;
+    // The sheet a job begun without a set-up of its own would get.
+    virtual PageSetup deviceSheet() const = 0;
 
     void setFont(const PrintFont &font) { font_ = font; }
     const PrintFont &font() const { return font_; }
@@ -63,6 +65,11 @@ public:
 
     // Measures in the current font and unit.
     double textWidth(const QString &text) const;
+    // Measures in any font, in millimetres, before a job begins.
+    double textWidthMm(const PrintFont &font, const QString &text) const
+    {
+        return measureMm(font, text).width();
+    }
     double lineHeight() const;
     // The text broken at line breaks and, where a line is wider than `width`, between
     // words (a word wider than the whole width between its letters).

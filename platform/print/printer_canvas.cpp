@@ -89,6 +89,17 @@ bool PrinterCanvas::doEnd()
     return written;
 }
 
+PageSetup PrinterCanvas::deviceSheet() const
+{
+    const QPageLayout layout = printer_.pageLayout();
+    const QPageSize size = layout.pageSize();
+    return PageSetup{size.id() == QPageSize::A4 ? QStringLiteral("A4") : size.name(),
+                     size.size(QPageSize::Millimeter),
+                     layout.orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                    : PageOrientation::Portrait,
+                     layout.margins(QPageLayout::Millimeter)};
+}
+
 QSizeF PrinterCanvas::drawableSizeMm() const
 {
     return printer_.pageLayout().paintRect(QPageLayout::Millimeter).size();

@@ -20,6 +20,7 @@ public:
     ~PrinterCanvas() override;
 
     QPrinter &printer() const { return printer_; }
+    PageSetup deviceSheet() const override;
 
     // Puts the set-up on the printer, as a job on it would; a preview applies it before it
     // lays out its pages. Margins inside the border the printer cannot reach grow to that
@@ -32,6 +33,7 @@ protected:
     void doNewPage() override;
     bool doEnd() override;
     QSizeF drawableSizeMm() const override;
+
     void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,
                 Qt::Alignment alignment, bool wordWrap) override;
     void doLine(const QLineF &lineMm, double penWidthMm) override;

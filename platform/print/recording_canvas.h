@@ -44,6 +44,7 @@ public:
     QStringList textLines() const; // the texts in drawing order
     const QString &jobTitle() const { return jobTitle_; }
     const PageSetup &setupInForce() const { return setup_; }
+    PageSetup deviceSheet() const override { return deviceSetup_; }
     int jobsBegun() const { return jobsBegun_; }
     int jobsEnded() const { return jobsEnded_; }
     void clear();

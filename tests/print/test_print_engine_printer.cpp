@@ -86,6 +86,54 @@ TEST_F(PrinterOutput, PrinterThatCannotBeOpenedIsReported)
     EXPECT_TRUE(printers.recording.items().isEmpty());
 }
 
+// A line wider than the sheet turns the page to landscape, and shrinks the type when even
+// the turned page is too narrow, so that no column is lost at the paper's right edge.
+TEST_F(PrinterOutput, TheWidestLineDecidesTheSheetAndTheType)
+{
+    const double portraitWidth = printers.recording.deviceSheet().contentRectMm().width();
+    const auto rightEdge = [this] {
+        double right = 0;
+        for (const CanvasItem &item : printers.recording.texts())
+            right = std::max(right, item.boxMm.right());
+        return right;
+    };
+
+    printDirect(drWINDOWS, {"Krótki", QString(100, QLatin1Char('x'))});
+    EXPECT_EQ(printers.recording.setupInForce().orientation, PageOrientation::Portrait);
+    EXPECT_EQ(printers.recording.texts().at(1).font.pointSize, 8);
+
+    printers.recording.clear();
+    engine.MarL = 3;
+    const QString summaryRow = QString(190, QLatin1Char('9'));
+    printDirect(drWINDOWS, {"Krótki", summaryRow});
+    const PageSetup turned = printers.recording.setupInForce();
+    EXPECT_EQ(turned.orientation, PageOrientation::Landscape);
+    EXPECT_EQ(turned.paperName, "A4");
+    EXPECT_EQ(printers.recording.texts().at(1).text, summaryRow);
+    EXPECT_LE(rightEdge(), turned.contentRectMm().width() + 1e-6);
+    EXPECT_GT(rightEdge(), portraitWidth) << "it would not have fitted upright";
+
+    printers.recording.clear();
+    printDirect(drWINDOWS, {"&NKrótki", QString(400, QLatin1Char('9')), "Ostatni"});
+    const QList<CanvasItem> shrunk = printers.recording.texts();
+    EXPECT_LE(rightEdge(), printers.recording.setupInForce().contentRectMm().width() + 1e-6);
+    EXPECT_LT(shrunk.at(1).font.pointSize, 12);
+    EXPECT_NEAR(shrunk.at(1).font.pointSize / 12, shrunk.at(2).font.pointSize / 12, 1e-9)
+        << "the whole report in one scale";
+    EXPECT_LT(dots(shrunk.at(1), true), 50) << "lines come closer with the smaller type";
+}
+
+TEST_F(PrinterOutput, APrinterThatWillNotTurnItsPaperGetsSmallerType)
+{
+    printers.recording.setRefusingSetup(true);
+    printDirect(drWINDOWS, {QString(190, QLatin1Char('9'))});
+    EXPECT_TRUE(prompter.messages().isEmpty());
+    EXPECT_EQ(printers.recording.setupInForce().orientation, PageOrientation::Portrait);
+    const CanvasItem line = printers.recording.texts().at(0);
+    EXPECT_LT(line.font.pointSize, 8);
+    EXPECT_LE(line.boxMm.right(), printers.recording.deviceSheet().contentRectMm().width() + 1e-6);
+}
+
 using PageHeader = EngineTest;
 
 TEST_F(PageHeader, NamesFirmProgramDatePageAndOperator)
