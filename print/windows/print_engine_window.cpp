@@ -5,6 +5,7 @@
 #include "platform/widgets/report_preview.h"
 #include "print/print_engine.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -212,6 +213,15 @@ void PrintEngineWindow::showBuffer()
         font.setStyleHint(QFont::TypeWriter);
         font.setPointSize(8);
         preview_->setFont(font);
+    }
+    // Opened from a modal window (the summary statement), the engine window would take no
+    // input until that one closed: it becomes the modal one itself while it is open.
+    QWidget *modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        hide();
+        setWindowModality(modality);
     }
     show();
     raise();
