@@ -4,19 +4,24 @@
 #include "bench_report.h"
 #include "engine_bench.h"
 #include "jpk_bench.h"
+#include "ledger_print_bench.h"
 #include "ledger_window_bench.h"
 #include "maintenance_bench.h"
 #include "posting_bench.h"
 #include "startup_bench.h"
 #include "text_transfer_bench.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
+    // The ledger's printout draws text into a PDF file, and fonts need a GUI application; no
+    // window opens, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
@@ -29,6 +34,7 @@ int main(int argc, char **argv)
     benchTextTransfer(folder.path(), report);
     benchMaintenance(folder.path(), report);
     benchJpk(folder.path(), report);
+    benchLedgerPrint(folder.path(), report);
     report.print(out);
     return 0;
 }

@@ -5,7 +5,9 @@
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
 #include "cli/jpk_commands.h"
+#include "cli/ledger_print_commands.h"
 #include "cli/maintenance_commands.h"
+#include "cli/parameter_commands.h"
 #include "cli/pit5_commands.h"
 #include "cli/posting_commands.h"
 #include "cli/print_commands.h"
@@ -19,7 +21,9 @@ CommandRegistry standardCommands()
     addEntryCommands(registry);
     addPostingCommands(registry);
     addPrintCommands(registry);
+    addLedgerPrintCommands(registry);
     addFirmCommands(registry);
+    addParameterCommands(registry);
     addContractorCommands(registry);
     addPit5Commands(registry);
     addTableTextCommands(registry);

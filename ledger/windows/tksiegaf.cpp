@@ -29,7 +29,12 @@
 #include "platform/widgets/field_binder.h"
 #include "pit5/windows/tpit5f.h"
 #include "platform/widgets/grouped_header_view.h"
+#include "platform/print/report.h"
+#include "print/ledger_printout.h"
 #include "print/print_engine.h"
+#include "print/windows/qt_ledger_print_devices.h"
+#include "print/windows/tksiegad3.h"
+#include "print/windows/tksiegaf8.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,11 +121,11 @@ void TKSIEGAF::buildMenu()
     addCommand(tasks, QStringLiteral("Zadania/Zestawienie zbiorcze"), [this] { Zestawieniezbiorcze1Click(); });
 
     QMenu *prints = menuBar()->addMenu(QStringLiteral("Wydruki"));
-    addCommand(prints, QStringLiteral("Wydruki/Wydruk księgi"), {});
-    addCommand(prints, QStringLiteral("Wydruki/Podgląd str 1"), {});
-    addCommand(prints, QStringLiteral("Wydruki/Podgląd str 2"), {});
-    addCommand(prints, QStringLiteral("Wydruki/Strona tytułowa księgi"), {});
-    addCommand(prints, QStringLiteral("Wydruki/Wydruk oświadczenia"), {});
+    addCommand(prints, QStringLiteral("Wydruki/Wydruk księgi"), [this] { Wydrukksigi1Click(); });
+    addCommand(prints, QStringLiteral("Wydruki/Podgląd str 1"), [this] { Podgldstr11Click(); });
+    addCommand(prints, QStringLiteral("Wydruki/Podgląd str 2"), [this] { Podgldstr21Click(); });
+    addCommand(prints, QStringLiteral("Wydruki/Strona tytułowa księgi"), [this] { Stronatytuowaksigi1Click(); });
+    addCommand(prints, QStringLiteral("Wydruki/Wydruk oświadczenia"), [this] { Wydrukowiadczenia1Click(); });
     addCommand(prints, QStringLiteral("Wydruki/JPK_PKPIR"), [this] { JPKPKPIR1Click(); });
 
     QMenu *dictionaries = menuBar()->addMenu(QStringLiteral("Słowniki"));
@@ -133,7 +138,7 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Zmiana użytkownika"), [this] { Zmianauytkownika1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Dane o Firmie"), [this] { DaneoFirmie1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Spis z natury"), [this] { Spisznatury1Click(); });
-    addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), [this] { Parametrywydruku1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), {});
     addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"),
                [this] { ArchiwowanieOdtwarzanie1Click(); });

@@ -20,6 +20,9 @@
 class FieldBinder;
 class GroupedHeaderView;
 class LedgerGridModel;
+class LedgerPrintout;
+class QtLedgerPrintDevices;
+class Report;
 class QAbstractButton;
 class QAction;
 class QLabel;
@@ -38,6 +41,8 @@ class TKONF;
 class TKSIEGAF1;
 class TKSIEGAF2;
 class TKSIEGAF3;
+class TKSIEGAF8;
+class TKsiegaD3;
 class TOPISZGF;
 class TPIT5F;
 enum class CompanionProgram;
@@ -103,6 +108,12 @@ public:
     void Pomoc1Click();
     void Oprogramie1Click();
     void Przeczytajrozporzdzenie1Click();
+    void Wydrukksigi1Click();
+    void Podgldstr11Click();
+    void Podgldstr21Click();
+    void Stronatytuowaksigi1Click();
+    void Wydrukowiadczenia1Click();
+    void Parametrywydruku1Click();
 
     // Widgets, for whoever drives the window without a mouse.
     QLabel *hintPanel() const { return hint_; }
@@ -145,6 +156,8 @@ private:
     void startCompanion(CompanionProgram program);
     // After a restore or an index repair ran the start sequence again.
     void tablesReopened();
+    LedgerPrintout &printout();
+    QtLedgerPrintDevices &printDevices();
     void openDocument(const QString &document);
     // Runs a handler; an engine failure is shown instead of ending the program.
     void run(const std::function<void()> &handler);
@@ -186,4 +199,9 @@ private:
     std::unique_ptr<TPIT5F> declarations_;
     std::unique_ptr<TARCHF> archive_;
     std::unique_ptr<TAWARIAF> repair_;
+    std::unique_ptr<LedgerPrintout> printout_;
+    std::unique_ptr<QtLedgerPrintDevices> printDevices_;
+    std::unique_ptr<Report> titlePage_;
+    std::unique_ptr<TKsiegaD3> statement_;
+    std::unique_ptr<TKSIEGAF8> printParameters_;
 };

@@ -7,11 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-void previewReport(Report &report, QWidget *parent)
+static void previewOn(QPrinter &printer, Report &report, QWidget *parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    // The preview lays out its pages on the printer's sheet before it asks for them.
-    PrinterCanvas::applySetup(printer, report.pageSetup());
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(report.title().isEmpty() ? QStringLiteral("Podgląd wydruku")
                                                    : report.title());
@@ -19,6 +16,26 @@ void previewReport(Report &report, QWidget *parent)
                      [&report](QPrinter *target) { report.print(*target); });
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
+}
+
+void previewReport(Report &report, QWidget *parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // The preview lays out its pages on the printer's sheet before it asks for them.
+    PrinterCanvas::applySetup(printer, report.pageSetup());
+    previewOn(printer, report, parent);
+}
+
+bool previewReportWithSetUp(Report &report, QWidget *parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterCanvas::applySetup(printer, report.pageSetup());
+    if (!setUpPrinter(printer, parent))
+        return false;
+    // The dialog may have turned the sheet; the report keeps its own.
+    PrinterCanvas::applySetup(printer, report.pageSetup());
+    previewOn(printer, report, parent);
+    return true;
 }
 
 bool setUpPrinter(QPrinter &printer, QWidget *parent)

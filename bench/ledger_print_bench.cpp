@@ -1,0 +1,65 @@
+#include "ledger_print_bench.h"
+
+#include "assembly/data_module_assembly.h"
+#include "bench_report.h"
+#include "bench_year.h"
+#include "core/data_module.h"
+#include "core/start_up.h"
+#include "ledger/month_view.h"
+#include "platform/print/printer_canvas.h"
+#include "platform/print/report.h"
+#include "platform/scripted_prompter.h"
+#include "print/ledger_printout.h"
+
+#include <QPrinter>
+
+namespace {
+
+class PdfDevices final : public LedgerPrintDevices {
+public:
+    explicit PdfDevices(const QString &file)
+        : printer_(makePdfPrinter(file)), canvas_(*printer_), job_(canvas_)
+    {
+    }
+    QString firstPageNumber(const QString &, int proposed) override
+    {
+        return QString::number(proposed);
+    }
+    bool preview(Report &report) override { return job_.add(report); }
+    bool print(Report &report) override
+    {
+        const bool added = job_.add(report);
+        pages += report.pagesPrinted();
+        return added;
+    }
+    bool finish() override { return job_.end(); }
+
+    int pages = 0;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    PrinterCanvas canvas_;
+    ReportJob job_;
+};
+
+} // namespace
+
+void benchLedgerPrint(const QString &folder, BenchReport &report)
+{
+    const BenchFolder here(folder + QStringLiteral("/wydruk"), "2019.07.10");
+    CreateBenchDataRoot();
+    ScriptedPrompter prompter({Answer::Yes});
+    WorkingEnvironment environment = startEnvironment();
+    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
+    TDANE &dane = *dataModule;
+    dane.DataModuleCreate();
+    FillBenchLedger(dane);
+    SelectWorkingMonth(dane, BenchMonth(6));
+    LedgerPrintout printout(dane);
+    PdfDevices devices(folder + QStringLiteral("/wydruk/czerwiec.pdf"));
+    bool printed = false;
+    report.time(QStringLiteral("wydruk księgi miesiąca do PDF, obie strony (cel < 5 s)"),
+                [&] { printed = PrintLedger(dane, printout, devices); });
+    if (!printed || devices.pages == 0)
+        qFatal("wydruk księgi: plik PDF nie powstał");
+}

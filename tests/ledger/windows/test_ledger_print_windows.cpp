@@ -1,0 +1,153 @@
+// Printing from the ledger window and from modal windows: every window a print opens takes
+// the user's input at once, whichever window opened it.
+
+#include "ledger/windows/ledger_window_fixture.h"
+#include "ledger/windows/tksiegaf3.h"
+#include "print/print_engine.h"
+#include "print/windows/print_engine_window.h"
+#include "print/windows/qt_print_dialogs.h"
+#include "print/windows/tksiegad3.h"
+#include "print/windows/tksiegaf5.h"
+#include "print/windows/tksiegaf8.h"
+#include "tests/print/print_fixture.h"
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+
+namespace {
+
+// Answers each modal window as it comes up, and notes which ones came, in order: the page
+// numbering dialog gets `firstPage`, the printer set-up is confirmed, the preview is
+// counted and closed.
+class ModalScript {
+public:
+    explicit ModalScript(QString firstPage = QString()) : firstPage_(std::move(firstPage))
+    {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+
+    QStringList seen;
+    int previewPages = 0;
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == last_)
+            return;
+        last_ = modal;
+        if (auto *numbering = qobject_cast<TKSIEGAF5 *>(modal)) {
+            seen << QStringLiteral("numeracja %1 od %2").arg(numbering->monthEdit()->text(),
+                                                            numbering->numberEdit()->text());
+            if (!firstPage_.isEmpty())
+                numbering->numberEdit()->setText(firstPage_);
+            numbering->accept();
+        } else if (auto *setUp = qobject_cast<QPrintDialog *>(modal)) {
+            seen << QStringLiteral("drukarka");
+            setUp->accept();
+        } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
+            QApplication::processEvents();
+            previewPages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+            seen << QStringLiteral("podgląd");
+            saveScreenshot(*preview, QStringLiteral("ksiega_podglad"));
+            preview->reject();
+        }
+    }
+
+    QString firstPage_;
+    QTimer timer_;
+    QWidget *last_ = nullptr;
+};
+
+} // namespace
+
+using LedgerPrintWindows = LedgerWindowTest;
+
+TEST_F(LedgerPrintWindows, APreviewAsksThePageNumberSetsUpThePrinterAndStoresTheLastPage)
+{
+    TKSIEGAF &w = open();
+    w.monthButton(2)->click();
+    ModalScript script(QStringLiteral("31"));
+    w.action("Wydruki/Podgląd str 2")->trigger();
+    EXPECT_EQ(script.seen, QStringList({"numeracja 02 od 1", "drukarka", "podgląd"}));
+    EXPECT_EQ(script.previewPages, 1);
+    Cursor &sums = dane->TSUMA;
+    ASSERT_TRUE(sums.findKey({QStringLiteral("N02")}));
+    EXPECT_EQ(sums.field("Ilstr").asInteger(), 31);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(LedgerPrintWindows, ThePrintParametersAreSavedWhenTheDialogCloses)
+{
+    open();
+    TKSIEGAF8 dialog(*dane);
+    whileModal([&] { dialog.execute(); }, [&] {
+        EXPECT_EQ(dialog.edit("P2")->text(), "10");
+        EXPECT_TRUE(dialog.printOnPlainPaper()->isChecked());
+        type(dialog.edit("P3"), "25");
+        dialog.printOnForm()->click();
+        dialog.accept();
+    });
+    Cursor &parameters = dane->TPARA;
+    EXPECT_FALSE(parameters.isEditing()) << "posted";
+    parameters.refresh();
+    EXPECT_EQ(parameters.field("P3").asInteger(), 25);
+    EXPECT_FALSE(parameters.field("ZL1").asBoolean());
+}
+
+TEST_F(LedgerPrintWindows, TheStatementPreviewedFromItsModalFormTakesInput)
+{
+    open();
+    TKsiegaD3 statement;
+    ModalScript script;
+    bool previewOnTop = false;
+    whileModal([&] { statement.exec(); }, [&] {
+        type(statement.edit(1), "Jan Kowalski");
+        QTimer::singleShot(0, [&] {
+            previewOnTop = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        });
+        statement.previewButton()->click();
+        statement.reject();
+    });
+    EXPECT_TRUE(previewOnTop);
+    EXPECT_EQ(script.seen, QStringList({"podgląd"}));
+    EXPECT_EQ(script.previewPages, 1);
+}
+
+// The summary statement is modal; the engine window it prints to must not wait behind it.
+TEST_F(LedgerPrintWindows, TheEngineWindowOpenedFromTheModalSummaryTakesInputAtOnce)
+{
+    open();
+    QSettings settings(folder.at(QStringLiteral("druk.ini")), QSettings::IniFormat);
+    WorkingEnvironment printEnvironment;
+    RecordingPrinters printers;
+    CountingProgress progress;
+    QtPrintDialogs dialogs(settings, window.get());
+    TDRUK engine{PrintContext{printEnvironment, [] { return QStringLiteral("Test"); },
+                              QStringLiteral("RAZEDO 2019")},
+                 printers, dialogs, prompter, progress};
+    dialogs.attach(engine);
+    TKSIEGAF3 summary(*dane, engine, window.get());
+    QWidget *modalAfterPrint = nullptr;
+    whileModal([&] { summary.execute(); }, [&] {
+        summary.printAction()->trigger();
+        modalAfterPrint = QApplication::activeModalWidget();
+        dialogs.engineWindow().close();
+        summary.reject();
+    });
+    EXPECT_EQ(modalAfterPrint, &dialogs.engineWindow());
+    EXPECT_TRUE(dialogs.engineWindow().preview()->toPlainText().contains("Zestawienie zbiorcze"));
+
+    dialogs.showEngineWindow();
+    EXPECT_EQ(dialogs.engineWindow().windowModality(), Qt::NonModal)
+        << "opened from the main window it stays beside it";
+    dialogs.engineWindow().close();
+}
