@@ -51,7 +51,7 @@ void TKSIEGAF::Stronatytuowaksigi1Click()
 void TKSIEGAF::Wydrukowiadczenia1Click()
 {
     if (!statement_)
-        statement_ = std::make_unique<TKsiegaD3>(this);
+        statement_ = std::make_unique<TKsiegaD3>(dane_.prompter(), this);
     statement_->exec();
 }
 

@@ -29,12 +29,17 @@ bool QtLedgerPrintDevices::preview(Report &report)
 
 bool QtLedgerPrintDevices::print(Report &report)
 {
+    return PrintOnChosenPrinter(report, prompter_, parent_);
+}
+
+bool PrintOnChosenPrinter(Report &report, Prompter &prompter, QWidget *parent)
+{
     QPrinter printer(QPrinter::HighResolution);
     PrinterCanvas::applySetup(printer, report.pageSetup());
-    if (!setUpPrinter(printer, parent_))
+    if (!setUpPrinter(printer, parent))
         return false;
     if (report.print(printer))
         return true;
-    prompter_.error(QStringLiteral("Błąd wydruku na drukarce : ") + printer.printerName());
+    prompter.error(QStringLiteral("Błąd wydruku na drukarce : ") + printer.printerName());
     return false;
 }

@@ -10,6 +10,10 @@ class Prompter;
 class QWidget;
 class TKSIEGAF5;
 
+// The printer set-up dialog, then the report on the printer chosen. False when the set-up
+// was cancelled, or when the print failed, which is then reported.
+bool PrintOnChosenPrinter(Report &report, Prompter &prompter, QWidget *parent);
+
 class QtLedgerPrintDevices final : public LedgerPrintDevices {
 public:
     QtLedgerPrintDevices(Prompter &prompter, QWidget *parent);

@@ -3,6 +3,7 @@
 #include "platform/print/report.h"
 #include "platform/widgets/report_preview.h"
 #include "print/statement_form.h"
+#include "print/windows/qt_ledger_print_devices.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TKsiegaD3::TKsiegaD3(QWidget *parent)
-    : QDialog(parent), report_(std::make_unique<Report>())
+TKsiegaD3::TKsiegaD3(Prompter &prompter, QWidget *parent)
+    : QDialog(parent), prompter_(prompter), report_(std::make_unique<Report>())
 {
     setObjectName(QStringLiteral("TKsiegaD3"));
     setWindowTitle(QStringLiteral("Oświadczenie"));
@@ -55,5 +56,5 @@ void TKsiegaD3::PodgladClick()
 void TKsiegaD3::WydrukClick()
 {
     copyValues();
-    printReportWithSetUp(*report_, this);
+    PrintOnChosenPrinter(*report_, prompter_, this);
 }

@@ -10,13 +10,14 @@
 
 class QLineEdit;
 class QPushButton;
+class Prompter;
 class Report;
 
 class TKsiegaD3 final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TKsiegaD3(QWidget *parent = nullptr);
+    explicit TKsiegaD3(Prompter &prompter, QWidget *parent = nullptr);
     ~TKsiegaD3() override;
 
     QLineEdit *edit(int index) const { return edits_.at(index); }
@@ -29,6 +30,7 @@ public:
 private:
     void copyValues();
 
+    Prompter &prompter_;
     QList<QLineEdit *> edits_;
     QPushButton *preview_;
     QPushButton *print_;

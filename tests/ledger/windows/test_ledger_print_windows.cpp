@@ -106,7 +106,7 @@ TEST_F(LedgerPrintWindows, ThePrintParametersAreSavedWhenTheDialogCloses)
 TEST_F(LedgerPrintWindows, TheStatementPreviewedFromItsModalFormTakesInput)
 {
     open();
-    TKsiegaD3 statement;
+    TKsiegaD3 statement(prompter);
     ModalScript script;
     bool previewOnTop = false;
     whileModal([&] { statement.exec(); }, [&] {
