@@ -70,6 +70,8 @@ ReportElement &centredBox(ReportBand &band, const QRectF &rect, const QString &t
     return label;
 }
 
+// Lives while the report is built; the values it gives the report keep only the ledger, the
+// print state and copies of the layout.
 class HalfBuilder {
 public:
     HalfBuilder(Report &report, const LedgerBookHalf &half, int number, Cursor &ledger,
@@ -92,8 +94,8 @@ public:
         totals(footer, 0, QStringLiteral("Razem strona:"), LedgerAmountText,
                [](const ReportState &state, const QString &field) { return state.pageSum(field); });
         totals(footer, TotalsRow, QStringLiteral("Razem od początku roku:"), YearToDateText,
-               [this](const ReportState &state, const QString &field) {
-                   return state_.carried.value(field) + state.reportSum(field);
+               [&print = state_](const ReportState &state, const QString &field) {
+                   return print.carried.value(field) + state.reportSum(field);
                });
         for (const LedgerBookColumn &column : half_.columns)
             if (!column.amountField.isEmpty())
@@ -108,7 +110,7 @@ private:
     {
         ReportBand &band = report_.addBand(BandKind::PageHeader, HeaderHeight);
         const double third = width_ / 3;
-        band.addField({0, 0, third, 5}, [this](const ReportState &) { return state_.firmName; },
+        band.addField({0, 0, third, 5}, [&print = state_](const ReportState &) { return print.firmName; },
                       font(9, true));
         // The second half's label has two spaces, so the two pages of a sheet tell apart.
         const QString program =
@@ -116,18 +118,18 @@ private:
             + programTitle();
         band.addLabel({third, 0, third, 5}, program, font(7), Qt::AlignHCenter | Qt::AlignTop);
         band.addField({2 * third, 0, third, 5},
-                      [this](const ReportState &page) {
-                          state_.highestPage = std::max(state_.highestPage, page.pageNumber());
+                      [&print = state_](const ReportState &page) {
+                          print.highestPage = std::max(print.highestPage, page.pageNumber());
                           return QStringLiteral("Strona: %1").arg(page.pageNumber());
                       },
                       font(9, true), Qt::AlignRight | Qt::AlignTop);
-        band.addField({0, 5.5, third, 5}, [this](const ReportState &) { return state_.monthLabel; },
+        band.addField({0, 5.5, third, 5}, [&print = state_](const ReportState &) { return print.monthLabel; },
                       font(8));
         band.addLabel({third, 5.5, third, 5}, QStringLiteral("Księga przychodów i rozchodów"),
                       font(10, true), Qt::AlignHCenter | Qt::AlignTop);
         band.addField({2 * third, 5.5, third, 5},
-                      [this](const ReportState &) {
-                          return QStringLiteral("Data wydruku: ") + state_.printDate;
+                      [&print = state_](const ReportState &) {
+                          return QStringLiteral("Data wydruku: ") + print.printDate;
                       },
                       font(7), Qt::AlignRight | Qt::AlignTop);
     }
