@@ -1,7 +1,7 @@
 // Printing from the ledger window and from modal windows: every window a print opens takes
 // the user's input at once, whichever window opened it.
 
-#include "ledger/windows/ledger_window_fixture.h"
+#include "tests/ledger/windows/ledger_window_fixture.h"
 #include "ledger/windows/tksiegaf3.h"
 #include "print/print_engine.h"
 #include "print/windows/print_engine_window.h"
