@@ -101,7 +101,8 @@ private:
     bool startPrinter();
     void keepPrinterLine(const QString &line);
     bool printKeptLines();
-    double widestPrinterLine(const PageCanvas &canvas, const QStringList &lines);
+    double widestPrinterLine(const PageCanvas &canvas, const QStringList &lines, double scale);
+    double scaleToFit(const PageCanvas &canvas, const QStringList &lines, double width);
     QString takeSizeCodes(QString line);
     void printerLine(const QString &line);
     void printerPageWithHeader();

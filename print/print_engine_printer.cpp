@@ -37,8 +37,8 @@ void TDRUK::keepPrinterLine(const QString &line)
     printerLines_ << line;
 }
 
-// In millimetres, the left margin included.
-double TDRUK::widestPrinterLine(const PageCanvas &canvas, const QStringList &lines)
+// In millimetres, the left margin included, with the type and margin scaled by `scale`.
+double TDRUK::widestPrinterLine(const PageCanvas &canvas, const QStringList &lines, double scale)
 {
     const int fontSize = fontSize_;
     double widest = 0;
@@ -46,12 +46,23 @@ double TDRUK::widestPrinterLine(const PageCanvas &canvas, const QStringList &lin
         if (line.startsWith(CodePageBreak))
             continue;
         const QString text = takeSizeCodes(line);
-        const PrintFont font = PrintFont::fixed(QStringLiteral("Lucida Console"), fontSize_);
-        widest = std::max(widest, toMillimetres(MarL * LeftMarginStep, CanvasUnit::Dot300)
+        const PrintFont font =
+            PrintFont::fixed(QStringLiteral("Lucida Console"), fontSize_ * scale);
+        widest = std::max(widest, toMillimetres(MarL * LeftMarginStep * scale, CanvasUnit::Dot300)
                                       + canvas.textWidthMm(font, text));
     }
     fontSize_ = fontSize;
     return widest;
+}
+
+// The scale that brings the widest line within `width`. Glyphs do not narrow exactly with
+// their size, so it steps down from the proportional guess until the lines fit.
+double TDRUK::scaleToFit(const PageCanvas &canvas, const QStringList &lines, double width)
+{
+    double scale = std::min(1.0, width / widestPrinterLine(canvas, lines, 1));
+    while (scale > 0.05 && widestPrinterLine(canvas, lines, scale) > width)
+        scale *= 0.97;
+    return scale;
 }
 
 // A line wider than the page would lose its right-hand columns at the paper's edge: the
@@ -62,18 +73,17 @@ bool TDRUK::printKeptLines()
 {
     const QStringList lines = std::exchange(printerLines_, {});
     PageCanvas &canvas = printers_.canvas();
-    const double widest = widestPrinterLine(canvas, lines);
     const PageSetup own = canvas.deviceSheet();
     std::optional<PageSetup> sheet;
     printerScale_ = 1;
-    if (widest > own.contentRectMm().width()) {
+    if (widestPrinterLine(canvas, lines, 1) > own.contentRectMm().width()) {
         sheet = own;
         sheet->orientation = PageOrientation::Landscape;
-        printerScale_ = std::min(1.0, sheet->contentRectMm().width() / widest);
+        printerScale_ = scaleToFit(canvas, lines, sheet->contentRectMm().width());
     }
     bool begun = canvas.begin(Tytul, sheet);
     if (!begun && sheet && canvas.failure() == PageCanvas::Failure::PageSetup) {
-        printerScale_ = own.contentRectMm().width() / widest;
+        printerScale_ = scaleToFit(canvas, lines, own.contentRectMm().width());
         begun = canvas.begin(Tytul);
     }
     if (!begun) {
