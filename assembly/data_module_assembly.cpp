@@ -4,6 +4,7 @@
 #include "imports/import_rules.h"
 #include "ledger/ledger_rules.h"
 #include "pit5/declaration_rules.h"
+#include "pit5/taxpayer_share.h"
 
 std::unique_ptr<TDANE> AssembleDataModule(WorkingEnvironment &environment, Prompter &prompter)
 {
@@ -11,5 +12,6 @@ std::unique_ptr<TDANE> AssembleDataModule(WorkingEnvironment &environment, Promp
     installLedgerRules(*dane);
     installImportRules(*dane);
     installDeclarationRules(*dane);
+    installShareChecks(*dane);
     return dane;
 }

@@ -1,6 +1,6 @@
 #include "ledger/month_totals.h"
 
-#include "core/rounding.h"
+#include "platform/decimal.h"
 
 const QStringList &MonthTotals::fieldNames()
 {
@@ -24,7 +24,7 @@ QList<Field> MonthTotals::fieldsOf(Cursor &cursor)
 void MonthTotals::add(const QList<Field> &fields)
 {
     for (qsizetype i = 0; i < fields.size(); ++i)
-        sums_[i] += fields[i].asCurrency();
+        sums_[i] = CheckedSum(sums_[i], fields[i].asCurrency());
 }
 
 void MonthTotals::addReachable(Cursor &cursor)
@@ -69,8 +69,5 @@ std::optional<double> RatioPercent(Money numerator, Money denominator)
 {
     if (denominator <= Money())
         return std::nullopt;
-    // Both amounts count 1/10000 zł, so the ratio of their units is the ratio of the amounts.
-    const long double percent =
-        static_cast<long double>(numerator.units()) * 100.0L / static_cast<long double>(denominator.units());
-    return RoundToGrosz(static_cast<double>(percent));
+    return RoundedQuotient(numerator, denominator, 100, 2);
 }

@@ -40,6 +40,7 @@ private:
     std::array<Money, LastColumn - FirstColumn + 1> sums_{};
 };
 
-// numerator × 100 / denominator in extended precision, rounded as a double to two decimals
-// half away from zero; nothing when the denominator is not above zero.
+// numerator × 100 / denominator, exactly, rounded to two decimals half away from zero (1,005 %
+// gives 1,01 %, which a double holding 1.00499999... would not); nothing when the denominator
+// is not above zero.
 std::optional<double> RatioPercent(Money numerator, Money denominator);

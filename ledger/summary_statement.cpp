@@ -1,6 +1,7 @@
 #include "ledger/summary_statement.h"
 
 #include "core/data_module.h"
+#include "platform/decimal.h"
 #include "print/print_engine.h"
 
 static const QString Revenue = QStringLiteral("PRZYCHÓD");
@@ -57,7 +58,10 @@ QString SummaryRatioText(Field field)
 {
     if (field.isNull())
         return QString();
-    return QString::number(field.asFloat(), 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
+    // The ratio as the decimal it stands for, so that a half hundredth rounds away from zero
+    // whatever binary fraction holds it.
+    const std::optional<Decimal> ratio = Decimal::fromDouble(field.asFloat());
+    return ratio ? ratio->toFixedString(2) : field.asString();
 }
 
 PrintGrid SummaryPrintGrid(TDANE &dane, const QList<int> &widths)

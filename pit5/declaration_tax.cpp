@@ -1,7 +1,5 @@
 #include "pit5/declaration_tax.h"
 
-#include <cmath>
-
 namespace {
 
 // Products of an amount and a percentage need up to 128 bits before they are rounded.
@@ -50,9 +48,4 @@ Money ScaleTax(Money base, const ScaleConstants &c)
 Money FlatTax(Money base, Money ratePercent)
 {
     return notNegative(groszeOf(product(base, ratePercent)));
-}
-
-Money ShareOf(Money amount, double percent)
-{
-    return Money::fromUnits(qint64(std::round(double(amount.units()) * percent / 100.0)));
 }

@@ -17,5 +17,3 @@ struct ScaleConstants {
 Money ScaleTax(Money base, const ScaleConstants &constants);
 // `base` × `ratePercent` / 100, never below 0.
 Money FlatTax(Money base, Money ratePercent);
-// `amount` × `percent` / 100 to the currency's four decimals: a taxpayer's share.
-Money ShareOf(Money amount, double percent);

@@ -4,10 +4,10 @@
 #include "core/program_title.h"
 #include "core/table_access.h"
 #include "pit5/declaration_nip.h"
-#include "pit5/declaration_tax.h"
 #include "pit5/tax_constants.h"
 #include "pit5/tax_method.h"
 #include "pit5/taxpayer_register.h"
+#include "pit5/taxpayer_share.h"
 #include "platform/prompter.h"
 
 #include <QDate>
@@ -104,9 +104,9 @@ bool importRunningSums(TDANE &dane, Prompter &prompter)
     const Money costs = sums.field(QStringLiteral("K10")).asCurrency()
                         + sums.field(QStringLiteral("K11")).asCurrency()
                         + sums.field(QStringLiteral("K14")).asCurrency();
-    EnsureEditing(declaration);
     const bool rental = IsRentalTaxpayer(dane);
-    const double share = declaration.field(rental ? QStringLiteral("M118") : QStringLiteral("K70")).asFloat();
+    const Decimal share = ShareIn(declaration.field(rental ? QStringLiteral("M118") : QStringLiteral("K70")));
+    EnsureEditing(declaration);
     declaration.field(rental ? QStringLiteral("M119") : QStringLiteral("K71"))
         .setCurrency(ShareOf(revenue, share));
     declaration.field(rental ? QStringLiteral("M120") : QStringLiteral("K72"))

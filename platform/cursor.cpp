@@ -1,5 +1,6 @@
 #include "platform/cursor.h"
 
+#include "platform/amount_range.h"
 #include "platform/collation_version.h"
 #include "platform/field_values.h"
 #include "platform/paths.h"
@@ -10,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QScopedValueRollback>
+#include <utility>
 
 
 Cursor::Cursor(Session &session, QString name, QObject *parent)
@@ -207,10 +209,23 @@ void Cursor::writeStored(int index, const QVariant &value, bool copying)
         && !(copying && state_ == State::Insert))
         throw DbError(QStringLiteral("Pole %1 jest numerowane automatycznie.")
                           .arg(definition_.fields[index].name));
-    current_.values[index] = value;
+    const FieldDef &field = definition_.fields[index];
+    if (!copying && isCurrencyType(field.type) && value.isValid()
+        && !IsWithinEnteredRange(value.toLongLong()))
+        throw DbError(QStringLiteral("Kwota %1 zł w polu %2 jest poza dopuszczalnym zakresem "
+                                     "od -99 999 999 999,99 do 99 999 999 999,99 zł.")
+                          .arg(Money::fromUnits(value.toLongLong()).toString(), field.name));
+    // A value the field's rule refuses does not stay in the record.
+    QVariant previous = std::exchange(current_.values[index], value);
     modified_ = true;
-    if (const auto hook = fieldHooks_.value(index))
-        hook(Field(this, index));
+    if (const auto hook = fieldHooks_.value(index)) {
+        try {
+            hook(Field(this, index));
+        } catch (...) {
+            current_.values[index] = std::move(previous);
+            throw;
+        }
+    }
     calculate(current_);
     if (!controlsDisabled())
         emit fieldChanged(index);

@@ -1,5 +1,6 @@
 #include "platform/field_values.h"
 
+#include "platform/amount_range.h"
 #include "platform/db_error.h"
 
 #include <QDate>
@@ -32,6 +33,17 @@ QVariant integerInRange(qint64 value, const QString &text, const FieldDef &field
     if (value < low || value > high)
         throw DbError(QStringLiteral("Wartość %1 jest poza zakresem pola %2.").arg(text, field.name));
     return QVariant(value);
+}
+
+// A number that no amount holds (1e308, nan) is refused with the field's name.
+Money amountFromDouble(double value, const FieldDef &field)
+{
+    try {
+        return Money::fromDouble(value);
+    } catch (const AmountOverflow &) {
+        throw DbError(QStringLiteral("Wartość %1 nie jest kwotą, jaką może mieć pole %2.")
+                          .arg(QString::number(value), field.name));
+    }
 }
 
 QString shortestFloat(double value)
@@ -179,7 +191,7 @@ QVariant storedFromValue(const FieldDef &field, const QVariant &value)
         break;
     case QMetaType::Double:
         if (isCurrencyType(field.type))
-            return QVariant(Money::fromDouble(value.toDouble()).units());
+            return QVariant(amountFromDouble(value.toDouble(), field).units());
         if (field.type == FieldType::Float)
             return value;
         if (isIntegerType(field.type))

@@ -1,6 +1,8 @@
 #include "platform/money.h"
 
-#include <cmath>
+#include "platform/amount_range.h"
+
+#include <QLocale>
 #include <limits>
 
 namespace {
@@ -32,9 +34,12 @@ bool isGroupingSpace(QChar c)
 
 Money Money::fromDouble(double value)
 {
-    const double scaled = value * UnitsPerZloty;
-    return Money(static_cast<qint64>(scaled < 0 ? std::ceil(scaled - 0.5)
-                                                      : std::floor(scaled + 0.5)));
+    // Fixed notation: the parser reads no exponent, and 1e308 then simply has too many digits.
+    const std::optional<Money> money =
+        parse(QString::number(value, 'f', QLocale::FloatingPointShortest));
+    if (!money)
+        throwAmountOverflow();
+    return *money;
 }
 
 std::optional<Money> Money::parse(QStringView text)

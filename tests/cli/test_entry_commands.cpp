@@ -82,3 +82,18 @@ TEST_F(EntryCommands, KsefNumberIsCheckedAndStoredInItsShortForm)
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0]["KSEF"], "1234567890-20260301-ABCDEF012345-66");
 }
+
+TEST_F(EntryCommands, AnAmountBeyondElevenDigitsOfZlotyIsRefusedNamingTheField)
+{
+    const CliResult refused = run({"entry", "add", "K7=100000000000"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(refused.err.contains("Kwota 100000000000,00 zł w polu K7 jest poza dopuszczalnym zakresem"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(ledger().isEmpty());
+
+    // The largest amounts, twice in one entry: their total K9 is no negative number.
+    const CliResult largest = run({"entry", "add", "K7=99999999999,99", "K8=99999999999,99"});
+    ASSERT_EQ(largest.code, 0) << largest.err.toStdString();
+    EXPECT_EQ(ledger().value(0)["K9"], "199999999999.98");
+}

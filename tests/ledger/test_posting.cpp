@@ -2,6 +2,7 @@
 #include "ledger/month_totals.h"
 #include "ledger/month_view.h"
 #include "ledger/posting.h"
+#include "platform/amount_range.h"
 #include "sums_fixture.h"
 
 using Posting = SumsTest;
@@ -39,7 +40,8 @@ TEST_F(Posting, RatiosRoundHalfAwayFromZeroAndVanishWithoutAPositiveDenominator)
     addEntry(2, "02", {{"K7", "800"}, {"K10", "799"}});  // 1 / 800 = 0.125 %
     addEntry(3, "03", {{"K7", "800"}, {"K10", "801"}});  // −0.125 %
     addEntry(4, "04", {{"K7", "1000"}, {"K11", "-1000"}}); // purchases not above zero
-    for (const char *month : {"01", "02", "03", "04"})
+    addEntry(5, "05", {{"K7", "200"}, {"K10", "197,99"}}); // exactly 1,005 %
+    for (const char *month : {"01", "02", "03", "04", "05"})
         ASSERT_EQ(PostMonth(*dane, month), PostingOutcome::Posted) << month;
 
     const auto noRevenue = sumsRow("01");
@@ -58,14 +60,33 @@ TEST_F(Posting, RatiosRoundHalfAwayFromZeroAndVanishWithoutAPositiveDenominator)
 
     EXPECT_EQ(sumsRow("04")["W2"], "");
     EXPECT_EQ(sumsRow("04")["W1"], "200.00");
+
+    sumsRow("05");
+    EXPECT_EQ(dane->TSUMA.field("W1").asFloat(), 1.01) << "not the 1,00 of a double holding 1,00499...";
+    EXPECT_EQ(dane->TSUMA.field("W3").asFloat(), 1.01);
 }
 
-TEST(RatioPercent, RoundsTheValueTheRatioHolds)
+TEST_F(Posting, TotalsNoAmountHoldsStopThePostingAndWriteNothing)
+{
+    // Entries another program wrote with amounts far beyond what may be typed.
+    plainSql("2019/KSIEGA/KSIEGA.DB", "INSERT INTO KSIEGA (LP, MC, K7) VALUES "
+                                      "(1, '01', 5000000000000000000), (2, '01', 5000000000000000000)");
+    start();
+    const auto before = allSums();
+    EXPECT_THROW(PostMonth(*dane, "01"), AmountOverflow);
+    EXPECT_EQ(allSums(), before);
+    EXPECT_FALSE(environment.monthPosted[1]);
+    EXPECT_EQ(environment.lastPostedMonth, 0);
+}
+
+TEST(RatioPercent, RoundsTheExactRatioHalfAwayFromZero)
 {
     EXPECT_EQ(RatioPercent(Money::fromZloty(1), Money::fromZloty(800)), 0.13);
     EXPECT_EQ(RatioPercent(Money::fromZloty(-1), Money::fromZloty(800)), -0.13);
     EXPECT_EQ(RatioPercent(Money::fromZloty(1), Money::fromZloty(3)), 33.33);
     EXPECT_EQ(RatioPercent(Money::fromZloty(2), Money::fromZloty(3)), 66.67);
+    EXPECT_EQ(RatioPercent(*Money::parse(u"2,01"), Money::fromZloty(200)), 1.01);
+    EXPECT_EQ(RatioPercent(*Money::parse(u"-2,01"), Money::fromZloty(200)), -1.01);
     EXPECT_FALSE(RatioPercent(Money::fromZloty(1), Money()));
     EXPECT_FALSE(RatioPercent(Money::fromZloty(1), Money::fromZloty(-5)));
 }

@@ -1,5 +1,6 @@
 #include "pit5/declaration_rules.h"
 #include "pit5/declaration_tax.h"
+#include "pit5/taxpayer_share.h"
 #include "tests/pit5/pit5_fixture.h"
 
 class DeclarationRules : public Pit5Test {
@@ -63,8 +64,8 @@ TEST_F(DeclarationRules, ExactProductsRoundOnlyOnceToGrosze)
     EXPECT_EQ(FlatTax(zl("0,50"), zl("1")), zl("0,01")); // 0,005 rounds away from zero
     // Bases and rates large enough to overflow a 64-bit product of their units.
     EXPECT_EQ(FlatTax(zl("5000000000"), zl("19")), zl("950000000"));
-    EXPECT_EQ(ShareOf(zl("10000"), 50), zl("5000"));
-    EXPECT_EQ(ShareOf(zl("100"), 33.33), zl("33,33"));
+    EXPECT_EQ(ShareOf(zl("10000"), Decimal(50, 0)), zl("5000"));
+    EXPECT_EQ(ShareOf(zl("100"), Decimal(3333, 2)), zl("33,33"));
 }
 
 TEST_F(DeclarationRules, IncomeAndLossSplits)

@@ -132,6 +132,27 @@ TEST_F(DeclarationWorkflow, ImportTakesTheShareOfTheRunningSums)
     EXPECT_EQ(amount("P55"), firstDue);
 }
 
+TEST_F(DeclarationWorkflow, TheShareMultipliesAsTheDecimalTypedAndMustLieWithinAHundred)
+{
+    addTaxpayer({.share = "0,29"});
+    newDeclaration("01-2019");
+    plainSql("2019/KSIEGA/SUMA.DB", "UPDATE SUMA SET K9=25000, K10=0, K11=0, K14=0 WHERE KOD='N01'");
+    import();
+    // 2,50 zł × 0,29 % is 0,00725 zł; in doubles 25000 × 0.29 / 100 comes to 72.4999... units.
+    EXPECT_EQ(amount("K71"), zl("0,0073"));
+
+    EXPECT_THROW(dek().field("K70").setAsString("1e308"), DbError);
+    EXPECT_THROW(dek().field("K70").setFloat(100.5), DbError);
+    dek().cancel();
+    // A share another program wrote is refused when it is used, and nothing is imported.
+    plainSql("2019/DRUKI/DPIT5.DB", "UPDATE DPIT5 SET K70 = 1e308");
+    dek().refresh();
+    prompter.enqueue(Answer::Ok);
+    EXPECT_THROW(ImportLedgerData(*dane, prompter), DbError);
+    EXPECT_FALSE(dek().isEditing());
+    EXPECT_EQ(amount("K71"), zl("0,0073"));
+}
+
 TEST_F(DeclarationWorkflow, PreviousMonthIsCarried)
 {
     addTaxpayer({.nip = "1112223344"});

@@ -131,3 +131,20 @@ TEST_F(Pit5Commands, DeclarationFromNewToDelete)
     EXPECT_EQ(run({"pit5", "new", "--podatnik", "1", "--okres", "13-2019"}).code, 2);
     EXPECT_EQ(run({"pit5", "new", "--podatnik", "5"}).code, 1);
 }
+
+TEST_F(Pit5Commands, AShareBeyondNoughtToAHundredPercentIsRefusedAndNothingSaved)
+{
+    ASSERT_EQ(run({"taxpayer", "add", "NAZWISKO=Kowalski", "NIP=1234567890", "ZAPAS4=100"}).code, 0);
+    const QString before = run({"taxpayer", "list"}).out;
+    for (const char *share : {"1e308", "100,01", "-0,5"}) {
+        const CliResult refused = run({"taxpayer", "edit", "1", QStringLiteral("ZAPAS4=%1").arg(share)});
+        EXPECT_EQ(refused.code, 1) << share;
+        EXPECT_EQ(refused.out, "") << share;
+        EXPECT_TRUE(refused.err.contains("w polu ZAPAS4 jest poza zakresem od 0 do 100 %"))
+            << refused.err.toStdString();
+    }
+    const CliResult added = run({"taxpayer", "add", "NAZWISKO=Nowak", "ZAPAS4=1e308"});
+    EXPECT_EQ(added.code, 1);
+    EXPECT_EQ(added.out, "");
+    EXPECT_EQ(run({"taxpayer", "list"}).out, before);
+}

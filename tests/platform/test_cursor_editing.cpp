@@ -139,6 +139,28 @@ TEST_F(CursorEditing, TypedValuesTheFileWouldLoseAreRefusedOrCutWhole)
         << "a character is not cut in half at the field's size";
 }
 
+TEST_F(CursorEditing, AmountsBeyondElevenDigitsOfZlotyAreRefusedNamingTheField)
+{
+    cursor.open();
+    cursor.append();
+    cursor.field("LP").setInteger(1);
+    cursor.field("K7").setAsString("99 999 999 999,99");
+    cursor.field("K8").setCurrency(-*Money::parse(u"99999999999,99"));
+    try {
+        cursor.field("K7").setAsString("100000000000");
+        ADD_FAILURE() << "an amount of twelve digits was taken";
+    } catch (const DbError &refusal) {
+        EXPECT_EQ(refusal.message(), "Kwota 100000000000,00 zł w polu K7 jest poza dopuszczalnym "
+                                     "zakresem od -99 999 999 999,99 do 99 999 999 999,99 zł.");
+    }
+    EXPECT_THROW(cursor.field("K8").setCurrency(Money::fromZloty(-100000000000)), DbError);
+    EXPECT_THROW(cursor.field("K8").setValue(1e12), DbError);
+    EXPECT_THROW(cursor.field("K8").setValue(1e308), DbError);
+    cursor.post();
+    EXPECT_EQ(cursor.field("K7").asString(), "99999999999,99") << "a refused amount leaves the field";
+    EXPECT_EQ(cursor.field("K8").asString(), "-99999999999,99");
+}
+
 TEST_F(CursorEditing, CurrencyStaysExactThroughTheFile)
 {
     cursor.open();

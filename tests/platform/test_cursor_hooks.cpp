@@ -99,3 +99,19 @@ TEST_F(CursorHooks, AbortingBeforePostKeepsTheRecordBeingEdited)
     EXPECT_EQ(cursor.state(), Cursor::State::Insert);
     EXPECT_TRUE(cursor.isEmpty());
 }
+
+TEST_F(CursorHooks, AValueAFieldRuleRefusesDoesNotStayInTheRecord)
+{
+    cursor.setFieldChange("W1", [](Field share) {
+        if (share.asFloat() > 100)
+            throw DbError("Za dużo.");
+    });
+    cursor.open();
+    cursor.append();
+    cursor.field("LP").setInteger(1);
+    cursor.field("W1").setAsString("50");
+    EXPECT_THROW(cursor.field("W1").setAsString("150"), DbError);
+    EXPECT_EQ(cursor.field("W1").asString(), "50");
+    cursor.post();
+    EXPECT_EQ(cursor.field("W1").asFloat(), 50.0);
+}

@@ -1,6 +1,10 @@
+#include "platform/amount_range.h"
 #include "platform/money.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 TEST(Money, ParsesBothDecimalSeparatorsSignsAndGrouping)
 {
@@ -70,4 +74,22 @@ TEST(Money, RoundsHalvesAwayFromZero)
     EXPECT_EQ(Money::parse(u"-0,125")->rounded(2), *Money::parse(u"-0,13"));
     EXPECT_EQ(Money::fromDouble(2.345).rounded(2), *Money::parse(u"2,35"));
     EXPECT_EQ(Money::fromDouble(-0.00005).units(), -1);
+}
+
+TEST(Money, ADoubleCountsAsTheDecimalItStandsFor)
+{
+    // 0.00015 is held as 1.4999999...e-4; multiplied out it would round down to one unit.
+    EXPECT_EQ(Money::fromDouble(0.00015).units(), 2);
+    EXPECT_EQ(Money::fromDouble(-0.00815).units(), -82);
+    EXPECT_EQ(Money::fromDouble(-0.0).units(), 0);
+    EXPECT_THROW(Money::fromDouble(1e308), AmountOverflow);
+    EXPECT_THROW(Money::fromDouble(std::nan("")), AmountOverflow);
+}
+
+TEST(Money, TheEnteredRangeEndsAtElevenDigitsOfZloty)
+{
+    EXPECT_TRUE(IsWithinEnteredRange(Money::parse(u"99999999999,99")->units()));
+    EXPECT_TRUE(IsWithinEnteredRange(Money::parse(u"-99999999999,99")->units()));
+    EXPECT_FALSE(IsWithinEnteredRange(Money::parse(u"99999999999,9901")->units()));
+    EXPECT_FALSE(IsWithinEnteredRange(Money::parse(u"-100000000000")->units()));
 }
