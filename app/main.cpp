@@ -1,11 +1,12 @@
 // The desktop program: locale, engine check, splash, data module, main window.
 
+#include "app/guarded_application.h"
 #include "app/main_sequence.h"
-
-#include <QApplication>
+#include "platform/widgets/qt_prompter.h"
 
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
+    QtPrompter errors;
+    GuardedApplication application(argc, argv, errors);
     return runMainSequence(application);
 }

@@ -15,6 +15,7 @@
 #include "platform/print/printer_list.h"
 #include "platform/shell.h"
 #include "platform/widgets/cursor_navigator.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -70,7 +71,7 @@ TKONF::TKONF(TDANE &dane, QWidget *parent)
     buildMenu();
     layout->addLayout(panels, 1);
     layout->addWidget(status);
-    connect(this, &QDialog::finished, this, &TKONF::FormClose);
+    connect(this, &QDialog::finished, this, Guarded(dane_.prompter(), this, &TKONF::FormClose));
     connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKONF::showNumber);
     connect(&dane_.TKontrah, &Cursor::rowsReset, this, &TKONF::showNumber);
     resize(1000, 560);
@@ -91,9 +92,9 @@ QWidget *TKONF::gridPanel()
     const QList<int> widths = {70, 120, 180, 150};
     for (int column = 0; column < widths.size(); ++column)
         DBGrid1_->setColumnWidth(column, widths[column]);
-    connect(DBGrid1_, &QTableView::doubleClicked, this, &TKONF::DBGrid1DblClick);
+    connect(DBGrid1_, &QTableView::doubleClicked, this, Guarded(dane_.prompter(), this, &TKONF::DBGrid1DblClick));
     connect(DBGrid1_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &TKONF::DBGrid1TitleClick);
+            Guarded(dane_.prompter(), this, &TKONF::DBGrid1TitleClick));
     connect(DBGrid1_->horizontalHeader(), &QHeaderView::sectionResized, this,
             &TKONF::alignSearchBoxes);
 
@@ -112,7 +113,9 @@ QWidget *TKONF::gridPanel()
         search_.insert(int(SearchColumns[i]), box);
         searchRow->addWidget(box);
         connect(box, &QLineEdit::textChanged, this,
-                [this, column = SearchColumns[i]](const QString &text) { SzukajChange(column, text); });
+                Guarded(dane_.prompter(), [this, column = SearchColumns[i]](const QString &text) {
+                    SzukajChange(column, text);
+                }));
     }
     searchRow->addStretch();
 
@@ -179,7 +182,7 @@ QWidget *TKONF::editPanel()
     // Enter in the box, and leaving it (watched in eventFilter) even when nothing was typed:
     // a contractor written by another program may come with a full name only.
     QLineEdit *fullName = edits_.value(QStringLiteral("NAZWA1"));
-    connect(fullName, &QLineEdit::editingFinished, this, &TKONF::NAZWA1Exit);
+    connect(fullName, &QLineEdit::editingFinished, this, Guarded(dane_.prompter(), this, &TKONF::NAZWA1Exit));
     fullName->installEventFilter(this);
     return panel;
 }
@@ -192,7 +195,7 @@ QWidget *TKONF::buttonRow()
     auto add = [&](const QString &text, void (TKONF::*handler)(), int line, int column, int span) {
         auto *button = new QPushButton(text, row);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, handler);
+        connect(button, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, handler));
         layout->addWidget(button, line, column, 1, span);
         buttons_ << button;
     };
@@ -208,7 +211,7 @@ void TKONF::buildMenu()
     auto *bar = new QMenuBar(this);
     auto add = [this](QMenu *menu, const QString &text, void (TKONF::*handler)(),
                       const QKeySequence &key = {}) {
-        QAction *action = menu->addAction(text, this, handler);
+        QAction *action = menu->addAction(text, this, Guarded(dane_.prompter(), this, handler));
         action->setShortcut(key);
         actions_ << action;
         return action;
@@ -221,7 +224,7 @@ void TKONF::buildMenu()
     add(tasks, QStringLiteral("Zamknij"), &TKONF::ZamknijClick);
 
     descriptionAction_ = bar->addAction(QStringLiteral("Opis kontrahenta"), this,
-                                        &TKONF::OpisKontrahentaClick);
+                                        Guarded(dane_.prompter(), this, &TKONF::OpisKontrahentaClick));
     actions_ << descriptionAction_;
 
     QMenu *tools = bar->addMenu(QStringLiteral("Narzędzia"));
@@ -232,7 +235,7 @@ void TKONF::buildMenu()
     add(print, QStringLiteral("Adresowanie kopert"), &TKONF::AdresowanieKopertClick);
     add(print, QStringLiteral("Ustawienie marginesów"), &TKONF::UstawienieMarginesowClick);
 
-    QAction *help = bar->addAction(QStringLiteral("Pomoc"), this, &TKONF::PomocClick);
+    QAction *help = bar->addAction(QStringLiteral("Pomoc"), this, Guarded(dane_.prompter(), this, &TKONF::PomocClick));
     help->setShortcut(Qt::Key_F1);
     actions_ << help;
     layout()->setMenuBar(bar);
@@ -414,14 +417,16 @@ void TKONF::PomocClick()
 bool TKONF::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == edits_.value(QStringLiteral("NR")) && event->type() == QEvent::MouseButtonDblClick) {
-        NRDblClick();
+        RunHandler(dane_.prompter(), [this] { NRDblClick(); });
         return true;
     }
     // A context menu popping up is no leaving of the box.
     if (watched == edits_.value(QStringLiteral("NAZWA1")) && event->type() == QEvent::FocusOut
         && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
-        binder_.updateRecord();
-        NAZWA1Exit();
+        RunHandler(dane_.prompter(), [this] {
+            binder_.updateRecord();
+            NAZWA1Exit();
+        });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include "core/table_access.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -71,10 +72,10 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
     province->addItems(ContractorProvinces());
     province->lineEdit()->installEventFilter(this);
     // Before the binder takes the choice: a new description must exist to receive it.
-    connect(province, &QComboBox::activated, this, [this, province](int index) {
+    connect(province, &QComboBox::activated, this, Guarded(dane_.prompter(), [this, province](int index) {
         startDescription();
         province->setEditText(province->itemText(index));
-    });
+    }));
     binder_.bindComboBox(province, QStringLiteral("Wojew"));
     controls_.insert(QStringLiteral("Wojew"), province);
     fields->addWidget(new QLabel(QStringLiteral("Województwo"), this), row, 2);
@@ -95,26 +96,26 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
     layout->addLayout(head);
     layout->addLayout(fields, 1);
 
-    connect(prior_, &QPushButton::clicked, this, &TKonF1::PoprzedniClick);
-    connect(next_, &QPushButton::clicked, this, &TKonF1::NastepnyClick);
+    connect(prior_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::PoprzedniClick));
+    connect(next_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::NastepnyClick));
     connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKonF1::showContractor);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, Guarded(dane_.prompter(), [this] {
         DesktopShell shell;
         OpenDocument(QCoreApplication::applicationDirPath(), ContractorHelpDocument, shell,
                      dane_.prompter());
-    });
+    }));
     resize(720, 420);
 }
 
 void TKonF1::showEvent(QShowEvent *event)
 {
-    FormShow();
+    RunHandler(dane_.prompter(), [this] { FormShow(); });
     QWidget::showEvent(event);
 }
 
 void TKonF1::hideEvent(QHideEvent *event)
 {
-    FormHide();
+    RunHandler(dane_.prompter(), [this] { FormHide(); });
     QWidget::hideEvent(event);
 }
 

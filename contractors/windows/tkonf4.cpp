@@ -3,6 +3,7 @@
 #include "contractors/contractor_envelope.h"
 #include "contractors/envelope_margin_entry.h"
 #include "contractors/envelope_margins.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ TkonF4::TkonF4(Prompter &prompter, QWidget *parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
     save_->setDefault(true);
-    connect(save_, &QPushButton::clicked, this, &TkonF4::ZapiszClick);
+    connect(save_, &QPushButton::clicked, this, Guarded(prompter_, this, &TkonF4::ZapiszClick));
     connect(abandon_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

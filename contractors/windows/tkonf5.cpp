@@ -3,6 +3,7 @@
 #include "contractors/contractor_numbers.h"
 #include "contractors/contractor_renumber.h"
 #include "core/data_module.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,7 +31,7 @@ TKONF5::TKONF5(TDANE &dane, QWidget *parent)
     layout->addWidget(ENR_);
     layout->addLayout(buttons);
     change_->setDefault(true);
-    connect(change_, &QPushButton::clicked, this, &TKONF5::ZmienClick);
+    connect(change_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKONF5::ZmienClick));
     connect(abandon_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -6,6 +6,7 @@
 #include "firm/firm_logo.h"
 #include "firm/firm_record.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,11 +59,11 @@ TFIRMAF::TFIRMAF(TDANE &dane, QImage logo, QWidget *parent)
     pages_->setElideMode(Qt::ElideNone);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    connect(pages_, &QTabWidget::currentChanged, this, Guarded(dane_.prompter(), [this](int page) {
         if (page == pages_->count() - 1)
             LogoShow();
-    });
-    connect(this, &QDialog::finished, this, &TFIRMAF::FormClose);
+    }));
+    connect(this, &QDialog::finished, this, Guarded(dane_.prompter(), this, &TFIRMAF::FormClose));
 }
 
 bool TFIRMAF::execute()

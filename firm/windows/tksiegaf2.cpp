@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "firm/users.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QFormLayout>
 #include <QHeaderView>
@@ -24,9 +25,10 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
     setWindowTitle(QStringLiteral("Użytkownicy"));
     auto *menu = new QMenuBar(this);
     QMenu *tasks = menu->addMenu(QStringLiteral("Zadania"));
-    newUser_ = tasks->addAction(QStringLiteral("Nowy użytkownik"), this, &TKSIEGAF2::NowyUzytkownikClick);
+    newUser_ = tasks->addAction(QStringLiteral("Nowy użytkownik"), this,
+                                Guarded(dane.prompter(), this, &TKSIEGAF2::NowyUzytkownikClick));
     deleteUser_ = tasks->addAction(QStringLiteral("Kasuj użytkownika"), this,
-                                   &TKSIEGAF2::KasujUzytkownikaClick);
+                                   Guarded(dane.prompter(), this, &TKSIEGAF2::KasujUzytkownikaClick));
 
     DBUSER_->setObjectName(QStringLiteral("DBUSER"));
     followCursor(DBUSER_, &model_, dane.prompter());
@@ -36,7 +38,7 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
     // While a new row is typed the cursor still counts the row it was on as current, so a
     // click on that row would not move it: picking any listed row saves the new one first.
     connect(DBUSER_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
+            Guarded(dane.prompter(), [this](const QModelIndex &current) {
                 if (!current.isValid() || dane_.TUSER.state() != Cursor::State::Insert)
                     return;
                 const QString code = model_.textAt(current.row(), QStringLiteral("KOD"));
@@ -44,7 +46,7 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
                 SaveTable(dane_.TUSER, dane_.prompter());
                 if (!code.isEmpty())
                     dane_.TUSER.findKey({code.toInt()});
-            });
+            }));
 
     // The grid shows the list; the row under the cursor is typed into below it.
     code_->setObjectName(QStringLiteral("KOD"));
@@ -61,14 +63,14 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
     // Enter ends the typing of a name; only a click on the button changes the user.
     change_->setAutoDefault(false);
     change_->setDefault(false);
-    connect(change_, &QPushButton::clicked, this, &TKSIEGAF2::ZmienUzytkownikaClick);
+    connect(change_, &QPushButton::clicked, this, Guarded(dane.prompter(), this, &TKSIEGAF2::ZmienUzytkownikaClick));
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
     layout->addWidget(DBUSER_, 1);
     layout->addLayout(row);
     layout->addWidget(change_, 0, Qt::AlignRight);
-    connect(this, &QDialog::finished, this, &TKSIEGAF2::FormClose);
+    connect(this, &QDialog::finished, this, Guarded(dane.prompter(), this, &TKSIEGAF2::FormClose));
     resize(420, 360);
 }
 

@@ -31,6 +31,7 @@
 #include "platform/widgets/grouped_header_view.h"
 #include "platform/print/report.h"
 #include "print/ledger_printout.h"
+#include "platform/widgets/guarded_handler.h"
 #include "print/print_engine.h"
 #include "print/windows/qt_ledger_print_devices.h"
 #include "print/windows/tksiegad3.h"
@@ -365,11 +366,7 @@ QLineEdit *TKSIEGAF::searchBox(const QString &name) const
 
 void TKSIEGAF::run(const std::function<void()> &handler)
 {
-    try {
-        handler();
-    } catch (const DbError &failure) {
-        dane_.prompter().error(failure.message());
-    }
+    RunHandler(dane_.prompter(), handler);
 }
 
 bool TKSIEGAF::event(QEvent *event)

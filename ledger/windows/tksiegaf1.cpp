@@ -5,6 +5,7 @@
 #include "ledger/entry_operations.h"
 #include "ledger/ledger_rules.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -278,11 +279,7 @@ QWidget *TKSIEGAF1::remarksGroup()
 
 void TKSIEGAF1::run(const std::function<void()> &handler)
 {
-    try {
-        handler();
-    } catch (const DbError &failure) {
-        dane_.prompter().error(failure.message());
-    }
+    RunHandler(dane_.prompter(), handler);
 }
 
 void TKSIEGAF1::execute()

@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "ledger/summary_statement.h"
 #include "ledger/windows/year_chart_widget.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -62,7 +63,8 @@ TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
     setWindowTitle(QStringLiteral("Zestawienie zbiorcze."));
 
     auto *toolbar = new QToolBar(this);
-    print_ = toolbar->addAction(QStringLiteral("Drukuj"), this, &TKSIEGAF3::DrukujClick);
+    print_ = toolbar->addAction(QStringLiteral("Drukuj"), this,
+                                Guarded(dane.prompter(), this, &TKSIEGAF3::DrukujClick));
     print_->setToolTip(QStringLiteral("Wydruk zestawienia"));
 
     DBSUMA_->setObjectName(QStringLiteral("DBSUMA"));
@@ -88,7 +90,7 @@ TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
     auto *kindLayout = new QVBoxLayout(kinds);
     kindLayout->addWidget(monthly_);
     kindLayout->addWidget(cumulative_);
-    connect(group, &QButtonGroup::idClicked, this, &TKSIEGAF3::RadioGroup1Click);
+    connect(group, &QButtonGroup::idClicked, this, Guarded(dane.prompter(), this, &TKSIEGAF3::RadioGroup1Click));
 
     auto *details = new QFormLayout;
     details->addRow(QStringLiteral("Wskaźnik zyskowności [%] :"), ratios_[0]);
@@ -108,7 +110,7 @@ TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
     tabs_->addTab(chart_, QStringLiteral("Wykres"));
     layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
-    connect(this, &QDialog::finished, this, &TKSIEGAF3::FormClose);
+    connect(this, &QDialog::finished, this, Guarded(dane.prompter(), this, &TKSIEGAF3::FormClose));
     resize(1440, 540);
 }
 

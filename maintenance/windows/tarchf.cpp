@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "firm/firm_record.h"
 #include "maintenance/archive.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QButtonGroup>
 #include <QFileDialog>
@@ -50,8 +51,8 @@ TARCHF::TARCHF(TDANE &dane, Progress &progress, QWidget *parent)
                                         "lat."),
                          QStringLiteral("Ostatnia aktualizacja archiwum : "),
                          QStringLiteral("Odtwarzaj"));
-    connect(archive_.run, &QPushButton::clicked, this, &TARCHF::ArchiwizujClick);
-    connect(restore_.run, &QPushButton::clicked, this, &TARCHF::OdtwarzajClick);
+    connect(archive_.run, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TARCHF::ArchiwizujClick));
+    connect(restore_.run, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TARCHF::OdtwarzajClick));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
 }

@@ -1,6 +1,7 @@
 #include "maintenance/windows/tawariaf.h"
 
 #include "core/data_module.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -19,7 +20,7 @@ TAWARIAF::TAWARIAF(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane)
     layout->addWidget(start_);
     layout->addWidget(log_, 1);
     resize(560, 420);
-    connect(start_, &QPushButton::clicked, this, &TAWARIAF::STARTClick);
+    connect(start_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TAWARIAF::STARTClick));
     // Each table can take a while: the log is shown as it grows.
     repairLog_.onChange([this](const QStringList &lines) {
         log_->setPlainText(lines.join(QLatin1Char('\n')));

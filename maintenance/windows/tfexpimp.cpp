@@ -4,6 +4,7 @@
 #include "maintenance/text_export.h"
 #include "maintenance/text_import.h"
 #include "platform/progress.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ TFexpimp::TFexpimp(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane)
     auto add = [&](const QString &text, void (TFexpimp::*handler)()) {
         auto *button = new QPushButton(text, this);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, handler);
+        connect(button, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, handler));
         buttons->addWidget(button);
         buttons_ << button;
         return button;

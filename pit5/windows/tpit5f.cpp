@@ -12,6 +12,7 @@
 #include "platform/print/printer_list.h"
 #include "platform/shell.h"
 #include "platform/widgets/cursor_navigator.h"
+#include "platform/widgets/guarded_handler.h"
 #include "platform/widgets/report_preview.h"
 
 #include <QApplication>
@@ -71,13 +72,16 @@ TPIT5F::TPIT5F(TDANE &dane, QWidget *parent)
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
 
     auto *menu = new QMenuBar(this);
-    menu->addAction(QStringLiteral("Dane o Podatnikach"), this, &TPIT5F::DanePodatnikowClick);
-    menu->addAction(QStringLiteral("Dane do naliczenia podatku"), this, &TPIT5F::DaneDoNaliczeniaClick);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        DesktopShell shell;
-        OpenDocument(QCoreApplication::applicationDirPath(), Pit5HelpDocument, shell,
-                     dane_.prompter());
-    });
+    menu->addAction(QStringLiteral("Dane o Podatnikach"), this,
+                    Guarded(dane_.prompter(), this, &TPIT5F::DanePodatnikowClick));
+    menu->addAction(QStringLiteral("Dane do naliczenia podatku"), this,
+                    Guarded(dane_.prompter(), this, &TPIT5F::DaneDoNaliczeniaClick));
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            Guarded(dane_.prompter(), [this] {
+                DesktopShell shell;
+                OpenDocument(QCoreApplication::applicationDirPath(), Pit5HelpDocument, shell,
+                             dane_.prompter());
+            }));
 
     pages_->addTab(declarationIndex(), QStringLiteral("INDEKS"));
     controls_ = BuildDeclarationPages(pages_, binder_);
@@ -136,7 +140,7 @@ void TPIT5F::execute()
 
 QAction *TPIT5F::addAction(QToolBar *bar, const QString &text, void (TPIT5F::*handler)())
 {
-    QAction *action = bar->addAction(text, this, handler);
+    QAction *action = bar->addAction(text, this, Guarded(dane_.prompter(), this, handler));
     actions_.insert(text, action);
     return action;
 }
@@ -164,7 +168,9 @@ QToolBar *TPIT5F::printToolBar()
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (int page = 1; page <= 4; ++page) {
         const QString text = QStringLiteral("Podgląd str. %1").arg(page);
-        actions_.insert(text, bar->addAction(text, this, [this, page] { PodgladClick(page); }));
+        actions_.insert(text, bar->addAction(text, this, Guarded(dane_.prompter(), [this, page] {
+                                                 PodgladClick(page);
+                                             })));
     }
     addAction(bar, QStringLiteral("Wydruk deklaracji"), &TPIT5F::WydrukDeklaracjiClick);
     return bar;
@@ -177,7 +183,8 @@ QWidget *TPIT5F::taxpayerList()
     taxpayerGrid_->setFixedHeight(taxpayerGrid_->fontMetrics().lineSpacing() * 7);
     taxpayerGrid_->setColumnWidth(0, 60);
     taxpayerGrid_->setColumnWidth(1, 220);
-    connect(taxpayerGrid_, &QTableView::doubleClicked, this, &TPIT5F::DanePodatnikowClick);
+    connect(taxpayerGrid_, &QTableView::doubleClicked, this,
+            Guarded(dane_.prompter(), this, &TPIT5F::DanePodatnikowClick));
     return taxpayerGrid_;
 }
 

@@ -4,6 +4,7 @@
 #include "core/table_access.h"
 #include "pit5/declaration_rules.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -85,7 +86,7 @@ TPIT5F5::TPIT5F5(TDANE &dane, QWidget *parent)
     layout->addWidget(grid_);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(640, 460);
-    connect(this, &QDialog::finished, this, &TPIT5F5::FormClose);
+    connect(this, &QDialog::finished, this, Guarded(dane_.prompter(), this, &TPIT5F5::FormClose));
 }
 
 void TPIT5F5::execute()

@@ -1,6 +1,7 @@
 #include "pit5/windows/tpit5f6.h"
 
 #include "core/data_module.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ TPIT5F6::TPIT5F6(TDANE &dane, QWidget *parent)
     period_->setInputMask(QStringLiteral("99-9999;_"));
     binder_.bindLineEdit(period_, QStringLiteral("P4"));
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &TPIT5F6::OKClick);
+    connect(ok_, &QPushButton::clicked, this, Guarded(dane.prompter(), this, &TPIT5F6::OKClick));
 
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Miesiąc i rok deklaracji :"), this));

@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "pit5/taxpayer_register.h"
 #include "platform/widgets/cursor_navigator.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -83,7 +84,7 @@ QPushButton *TPIT5F7::addButton(const QString &text, void (TPIT5F7::*handler)())
 {
     auto *button = new QPushButton(text, this);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
+    connect(button, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, handler));
     buttons_ << button;
     return button;
 }

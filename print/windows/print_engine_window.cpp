@@ -2,6 +2,7 @@
 
 #include "core/number_format.h"
 #include "platform/print/printer_list.h"
+#include "platform/widgets/guarded_handler.h"
 #include "platform/widgets/report_preview.h"
 #include "print/print_engine.h"
 
@@ -143,7 +144,7 @@ void PrintEngineWindow::connectControls()
         if (!loading_ && !name.isEmpty())
             engine_.printers().selectPrinter(name);
     });
-    connect(printerSetUp_, &QPushButton::clicked, this, &PrintEngineWindow::setUpPrinterClicked);
+    connect(printerSetUp_, &QPushButton::clicked, this, Guarded(errors_, this, &PrintEngineWindow::setUpPrinterClicked));
     connect(port_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!loading_)
             engine_.Port = TPort(index);
@@ -176,8 +177,8 @@ void PrintEngineWindow::connectControls()
         if (!loading_)
             engine_.Bufor = on;
     });
-    connect(save_, &QPushButton::clicked, this, &PrintEngineWindow::saveClicked);
-    connect(print_, &QPushButton::clicked, this, &PrintEngineWindow::printClicked);
+    connect(save_, &QPushButton::clicked, this, Guarded(errors_, this, &PrintEngineWindow::saveClicked));
+    connect(print_, &QPushButton::clicked, this, Guarded(errors_, this, &PrintEngineWindow::printClicked));
 }
 
 void PrintEngineWindow::showEvent(QShowEvent *event)

@@ -3,6 +3,8 @@
 // coding, margins and page length, and below them the buffer of the last report, which the
 // user may edit and print ("DRUKUJ") as often as he likes.
 
+#include "platform/widgets/qt_prompter.h"
+
 #include <QWidget>
 
 class QButtonGroup;
@@ -50,6 +52,7 @@ private:
 
     TDRUK &engine_;
     QSettings &settings_;
+    QtPrompter errors_{this};
     bool loading_ = false;
 
     QButtonGroup *outputs_ = nullptr;

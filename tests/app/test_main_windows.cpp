@@ -1,3 +1,4 @@
+#include "app/guarded_application.h"
 #include "app/main_sequence.h"
 #include "app/tzero.h"
 #include "assembly/data_module_assembly.h"
@@ -8,6 +9,7 @@
 #include "ledger/companion_programs.h"
 #include "pit5/pit5_help.h"
 #include "ledger/windows/tksiegaf.h"
+#include "platform/db_error.h"
 #include "platform/scripted_prompter.h"
 #include "platform/sqlite_db.h"
 #include "tests/support/qt_printers.h"
@@ -20,7 +22,10 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 class MainWindows : public ::testing::Test {
 protected:
@@ -98,4 +103,37 @@ TEST_F(MainWindows, HelpPagesLieBesideTheProgramAndSpeakPolish)
         EXPECT_TRUE(text.contains(QStringLiteral("lang=\"pl\""))) << document.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("F1"))) << document.toStdString();
     }
+}
+
+// What escapes every window's guard still ends in the error box, and the loop goes on.
+TEST(GuardedApplicationTest, AFailureEscapingAnEventHandlerIsShownAndTheLoopGoesOn)
+{
+    int argc = 1;
+    char name[9] = "test_app";
+    char *argv[2] = {name, nullptr};
+    ScriptedPrompter errors;
+    GuardedApplication application(argc, argv, errors);
+
+    class Failing : public QObject {
+    protected:
+        bool event(QEvent *event) override
+        {
+            if (event->type() == QEvent::User)
+                throw DbError("Tabela SUMA jest uszkodzona.");
+            return QObject::event(event);
+        }
+    } failing;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &event));
+
+    bool later = false;
+    QTimer::singleShot(0, &failing, [] { throw std::runtime_error("brak pamięci"); });
+    QTimer::singleShot(0, &failing, [&later] { later = true; });
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(later);
+    ASSERT_EQ(errors.messages().size(), 2);
+    EXPECT_EQ(errors.messages()[0].text, "Tabela SUMA jest uszkodzona.");
+    EXPECT_EQ(errors.messages()[1].text, "Nieoczekiwany błąd programu: brak pamięci");
+    EXPECT_EQ(errors.messages()[1].icon, MessageIcon::Error);
 }

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -393,4 +394,24 @@ TEST_F(CatalogueWindow, TheEnvelopeGoesToThePrinterChosenInThePrintEngine)
     catalogue.action("Adresowanie kopert")->trigger();
     EXPECT_EQ(other.office.textLines().size(), 5) << "the chosen one of the list given";
     EXPECT_EQ(other.envelopes.jobsBegun(), 0);
+}
+
+TEST_F(CatalogueWindow, AnEngineFaultInAHandlerIsShownAndTheWindowGoesOn)
+{
+    open({{1, "333", "Celina", "Opole"}, {2, "111", "Adam", "Bytom"}});
+    // Another program overwrites the table file: every read of it fails from now on.
+    QFile file(at("2019/FIN/KONTRAHI.DB"));
+    const qint64 size = file.size();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(size, 'x'));
+    file.close();
+
+    QTest::keyClicks(window->searchBox(ContractorColumn::Nip), "1");
+    ASSERT_FALSE(prompter.messages().isEmpty()) << "the failure was not shown";
+    EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+    EXPECT_TRUE(window->isVisible());
+    const qsizetype shown = prompter.messages().size();
+    QTest::keyClicks(window->searchBox(ContractorColumn::Nip), "1");
+    EXPECT_GT(prompter.messages().size(), shown) << "the next handler ran under the guard too";
+    EXPECT_TRUE(window->isVisible());
 }
