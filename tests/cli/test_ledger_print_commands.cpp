@@ -74,7 +74,7 @@ TEST_F(LedgerPrintCommands, TitlePageAndStatement)
     ASSERT_EQ(run({"init", "--rok", "2019"}).code, 0);
     ASSERT_EQ(run({"print", "title", "--plik", at("t.pdf")}).code, 0);
     const QString title = pdfText(at("t.pdf"));
-    for (const char *expected : {"PODATKOWA", "KSIĘGA PRZYCHODÓW I ROZCHODÓW", "Imię i nazwisko (firma)",
+    for (const char *expected : {"PODATKOWA", "KSIĘGA PRZYCHODÓW I ROZCHODÓW", "Imię i nazwisko",
                                  "Adres", "Rodzaj działalności"})
         EXPECT_TRUE(title.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_EQ(pdfInfo(at("t.pdf"), "Page size"), "842 x 595 pts (A4)");
