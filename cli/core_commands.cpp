@@ -39,6 +39,9 @@ int init(CommandContext &context)
 int status(CommandContext &context)
 {
     CliSession session(context);
+    // A start that gave up has no state to show, only what its messages said.
+    if (!session.started())
+        return CliFailed;
     const WorkingEnvironment &env = session.environment;
     context.out << "katalog: " << env.dataRoot << '\n'
                 << "rok: " << env.workingYear << '\n'
@@ -47,7 +50,7 @@ int status(CommandContext &context)
                 << "lata: " << env.years.join(QLatin1Char(' ')) << '\n'
                 << "tabele: " << env.openedTables.join(QLatin1Char(';')) << '\n'
                 << "ostatni_zaksiegowany: " << env.lastPostedMonth << '\n';
-    return session.started() ? CliSuccess : CliFailed;
+    return CliSuccess;
 }
 
 int dump(CommandContext &context)

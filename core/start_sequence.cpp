@@ -56,10 +56,14 @@ void TDANE::DataModuleCreate()
 
     OpenTableChecked(TFIRMA, env.dataRoot + QStringLiteral("FIRMA"),
                      QStringLiteral("Brak danych o firmie"), env, prompter_);
+    if (env.abort)
+        return;
     if (TFIRMA.isOpen() && env.dataRoot.isEmpty())
         env.dataRoot = normalizedRoot(TFIRMA.field(QStringLiteral("DR")).asString());
 
     OpenTableChecked(TPARA, QStringLiteral("KSIEGA"), env, prompter_);
+    if (env.abort)
+        return;
     if (!TFIRMA.isOpen() && !TPARA.isOpen()) {
         prompter_.error(QStringLiteral("Błąd sterownika BDE.\r"
                                        "Nie można otworzyć tabel programu: sprawdź, czy biblioteka "
@@ -86,25 +90,30 @@ void TDANE::openYearTables()
 {
     WorkingEnvironment &env = environment_;
     const QString year = env.yearDirectory();
-    OpenTableChecked(TKontrah, year + QStringLiteral("FIN/KONTRAHI"),
-                     QStringLiteral("Baza kontrahentów"), env, prompter_);
-    OpenTableChecked(TKONTRAHo, year + QStringLiteral("FIN/KONTRAHo"), env, prompter_);
-    OpenTableChecked(TKSIEGA, year + QStringLiteral("KSIEGA/KSIEGA"), QStringLiteral("Księga"), env,
-                     prompter_);
-    OpenTableChecked(TSUMA, year + QStringLiteral("KSIEGA/SUMA"), QStringLiteral("Baza Sum"), env,
-                     prompter_);
+    // The start stops at the first table another program holds (the checked open sets
+    // `abort`), before anything is repaired on a half-open year.
+    const auto openChecked = [&](Cursor &cursor, const QString &table, const QString &label) {
+        return !env.abort && OpenTableChecked(cursor, year + table, label, env, prompter_);
+    };
+    openChecked(TKontrah, QStringLiteral("FIN/KONTRAHI"), QStringLiteral("Baza kontrahentów"));
+    openChecked(TKONTRAHo, QStringLiteral("FIN/KONTRAHo"), QString());
+    openChecked(TKSIEGA, QStringLiteral("KSIEGA/KSIEGA"), QStringLiteral("Księga"));
+    openChecked(TSUMA, QStringLiteral("KSIEGA/SUMA"), QStringLiteral("Baza Sum"));
+    if (env.abort)
+        return;
     RepairSumsTable();
     BuildMonthStatus();
 
-    if (OpenTableChecked(TUSER, year + QStringLiteral("KSIEGA/USER"),
-                         QStringLiteral("Baza Użytkowników"), env, prompter_)) {
+    if (openChecked(TUSER, QStringLiteral("KSIEGA/USER"), QStringLiteral("Baza Użytkowników"))) {
         TUSER.first();
         env.userName = TUSER.field(QStringLiteral("NAZWISKO")).asString();
     } else {
         env.userName = QStringLiteral("Brak użytkownika");
     }
-    OpenTableChecked(TOPISZG, year + QStringLiteral("KSIEGA/OPISZG"),
-                     QStringLiteral("Opis zdarzenia gospodarczego"), env, prompter_);
+    openChecked(TOPISZG, QStringLiteral("KSIEGA/OPISZG"),
+                QStringLiteral("Opis zdarzenia gospodarczego"));
+    if (env.abort)
+        return;
 
     TOSOBA.close();
     if (TFIRMA.isOpen()) {
@@ -125,7 +134,12 @@ void TDANE::openYearTables()
         try {
             cursor->setTableName(path);
             cursor->open();
-        } catch (const DbError &) {
+        } catch (const DbError &failure) {
+            if (failure.isBusy()) {
+                prompter_.error(failure.message());
+                env.abort = true;
+                return;
+            }
             ShowOpenError(prompter_, label + path);
         }
     }

@@ -77,19 +77,18 @@ bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &di
     cursor.setTableName(basePath + QStringLiteral(".DB"));
     try {
         cursor.open();
-    } catch (const DbError &) {
-        if (!displayName.isEmpty())
-            prompter.inform(openErrorText(displayName, basePath));
-        return false;
-    }
-    if (cursor.isReadOnly()) {
-        try {
+        if (cursor.isReadOnly())
             offerToClearReadOnly(cursor, basePath, prompter);
-        } catch (const DbError &) {
-            if (!displayName.isEmpty())
-                prompter.inform(openErrorText(displayName, basePath));
-            return false;
+    } catch (const DbError &failure) {
+        // A held table is whole: the advice for a damaged one would have the user repair
+        // indexes or restore an archive and lose what was written since.
+        if (failure.isBusy()) {
+            prompter.error(failure.message());
+            environment.abort = true;
+        } else if (!displayName.isEmpty()) {
+            prompter.inform(openErrorText(displayName, basePath));
         }
+        return false;
     }
     if (basePath.right(5).compare(QLatin1String("FIRMA"), Qt::CaseInsensitive) == 0) {
         try {
@@ -118,12 +117,17 @@ bool SaveTable(Cursor &cursor, Prompter &prompter)
         return true;
     try {
         cursor.post();
-    } catch (const DbError &) {
+    } catch (const DbError &failure) {
         cursor.cancel();
-        prompter.error(QStringLiteral("Błąd zapisu"));
+        prompter.error(WriteFailureMessage(failure));
         return false;
     }
     return true;
+}
+
+QString WriteFailureMessage(const DbError &failure)
+{
+    return failure.isBusy() ? failure.message() : QStringLiteral("Błąd zapisu");
 }
 
 void EnsureEditing(Cursor &cursor)

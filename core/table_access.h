@@ -15,7 +15,9 @@ inline constexpr int OpenedTableListLimit = 50;
 
 // Opens `basePath` + ".DB" on the cursor. With a display name the table joins the
 // environment's opened-table list and its failures are reported; without one a failure is
-// silent. True when the table is open at the end.
+// silent. A table another program holds is reported as in use in either case and ends the
+// start (`environment.abort`): nothing may run on a data root with one of its tables
+// missing for a moment. True when the table is open at the end.
 bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &displayName,
                       WorkingEnvironment &environment, Prompter &prompter);
 inline bool OpenTableChecked(Cursor &cursor, const QString &basePath, WorkingEnvironment &environment,
@@ -25,8 +27,11 @@ inline bool OpenTableChecked(Cursor &cursor, const QString &basePath, WorkingEnv
 }
 
 // Posts a record being edited or inserted; a failed post is cancelled and reported as
-// "Błąd zapisu" (false). A post outside a transaction is on disk when this returns.
+// "Błąd zapisu", or as the table being in use when another program holds it (false). A post outside a transaction is on disk when this returns.
 bool SaveTable(Cursor &cursor, Prompter &prompter);
+// What a failed write says: "Błąd zapisu", or that the table is in use when another program
+// holds it, so that nobody takes a busy table for a broken one.
+QString WriteFailureMessage(const DbError &failure);
 
 // Puts the cursor into edit state unless it already edits or inserts.
 void EnsureEditing(Cursor &cursor);

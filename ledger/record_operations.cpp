@@ -88,8 +88,8 @@ std::optional<int> numberOpenEntries(TDANE &dane, Progress &progress)
             ++changed;
         }
         transaction.commit();
-    } catch (const DbError &) {
-        prompter.error(QStringLiteral("Błąd zapisu"));
+    } catch (const DbError &failure) {
+        prompter.error(WriteFailureMessage(failure));
         return std::nullopt;
     }
     return changed;

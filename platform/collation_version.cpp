@@ -65,10 +65,10 @@ bool refreshOutdatedTextIndexes(Connection &connection)
 {
     if (connection.isReadOnly() || connection.inTransaction())
         return false;
+    const NoWaitForLocks noWait(connection);
     try {
         if (storedOrderVersion(connection) >= PolishOrderVersion || !hasTextIndexes(connection))
             return false;
-        const NoWaitForLocks noWait(connection);
         rebuildTextIndexes(connection);
         return true;
     } catch (const DbError &) {

@@ -62,7 +62,7 @@ void Cursor::open(Access access)
     auto lock = TableLock::acquire(path, access == Access::Exclusive ? TableLock::Mode::Exclusive
                                                                      : TableLock::Mode::Shared);
     if (!lock)
-        throw DbError(QStringLiteral("Tabela jest używana przez inny program.\rBaza : ") + path);
+        throw tableInUseError(path);
     auto connection = session_.connect(path, readOnly);
     const QString table = findInnerTable(*connection, innerTableName(path));
     TableDef definition = readTableDefinition(*connection, table);

@@ -22,3 +22,8 @@ private:
     QByteArray utf8_;
     int code_;
 };
+
+// Another program holds the table file `path` (a lock of the engine or of SQLite) longer
+// than the engine waits. Worded so that nobody takes it for damage: the table is whole and
+// the same command works once the other program lets go.
+DbError tableInUseError(const QString &path);

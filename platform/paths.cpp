@@ -88,7 +88,8 @@ QStringList tableFamily(const QString &basePath)
 bool isReadOnlyFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner);
+    return info.exists()
+           && (!info.permissions().testFlag(QFileDevice::WriteOwner) || !info.isWritable());
 }
 
 bool clearReadOnly(const QString &path)

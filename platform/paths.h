@@ -22,7 +22,9 @@ QString withTrailingSlash(QString dir);
 // SQLite's own journal files are left out: moving or deleting one can corrupt the table.
 QStringList tableFamily(const QString &basePath);
 
-// Read-only means the owner may not write the file; a missing file is not read-only.
+// Read-only means the file has no owner write permission (the read-only attribute), or this
+// user may not write it whatever its attributes say: another user's file, a folder shared
+// read-only, a file system mounted read-only. A missing file is not read-only.
 bool isReadOnlyFile(const QString &path);
-// Gives the owner write permission; true when the file is writable by its attributes after.
+// Gives the owner write permission; true when the file is writable for this user after.
 bool clearReadOnly(const QString &path);

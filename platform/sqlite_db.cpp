@@ -6,12 +6,20 @@
 
 namespace {
 
-constexpr int BusyTimeoutMs = 10000;
+constexpr int DefaultBusyTimeoutMs = 10000;
+
+// How long a statement waits for a lock another program holds before the table counts as in
+// use. Scripts that would rather fail at once, and the tests, set KSIEGA_BUSY_TIMEOUT_MS.
+int busyTimeoutMs()
+{
+    bool set = false;
+    const int value = qEnvironmentVariableIntValue("KSIEGA_BUSY_TIMEOUT_MS", &set);
+    return set && value >= 0 ? value : DefaultBusyTimeoutMs;
+}
 
 QString describe(int code)
 {
     switch (code & 0xFF) {
-    case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return QStringLiteral("Tabela jest zablokowana przez inny program.");
     case SQLITE_CONSTRAINT:
@@ -44,6 +52,8 @@ QString describe(int code)
 void throwSqliteError(sqlite3 *db, int code, const QString &path)
 {
     const int extended = db ? sqlite3_extended_errcode(db) : code;
+    if ((extended & 0xFF) == SQLITE_BUSY)
+        throw tableInUseError(path);
     QString message = describe(extended);
     if (!path.isEmpty())
         message += QStringLiteral("\rBaza : ") + path;
@@ -188,13 +198,21 @@ Connection::Connection(const QString &path, Mode mode) : path_(path), mode_(mode
         throw DbError(describe(code) + QStringLiteral("\rBaza : ") + path, code);
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, BusyTimeoutMs);
+    sqlite3_busy_timeout(db_, busyTimeoutMs());
     registerPolishCollations(db_);
-    if (mode != Mode::ReadOnly) {
-        // The files are copied whole by archive and year opening and may lie on shared
-        // folders: a rollback journal and a full sync after each commit, never WAL.
+    if (mode == Mode::ReadOnly)
+        return;
+    // The files are copied whole by archive and year opening and may lie on shared folders:
+    // a rollback journal and a full sync after each commit, never WAL. Setting the journal
+    // mode reads the file, so a table another program holds fails here; the handle must not
+    // outlive the failed constructor.
+    try {
         exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
         exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    } catch (const DbError &) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
     }
 }
 
@@ -214,7 +232,7 @@ void Connection::exec(const QString &sql)
 
 void Connection::setWaitForLocks(bool wait)
 {
-    sqlite3_busy_timeout(db_, wait ? BusyTimeoutMs : 0);
+    sqlite3_busy_timeout(db_, wait ? busyTimeoutMs() : 0);
 }
 
 Statement &Connection::cached(const QString &sql)

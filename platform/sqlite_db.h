@@ -1,7 +1,50 @@
 #pragma once
-// A thin layer over the SQLite C API: a connection to one table file set up the way every
-// table file is used (rollback journal, full synchronous writes, busy timeout, the Polish
-// collations) and prepared statements that bind and read Qt values.
+// The table engine's connection to one table file, and prepared statements that bind and
+// read Qt values. Every read and write of a table file goes through a Connection, so the
+// rules below hold for every table file at every moment; cursor.h, table_files.h and
+// table_lock.h build on them.
+//
+// Files. One table is one SQLite database file "NAME.DB"; its rows live in the SQLite
+// table NAME. Beside it may lie "NAME.LCK" (the engine's open lock), "NAME.STR" (the
+// structure file index repair reads) and "NAME.DB-journal", which is SQLite's alone.
+//
+// Locks. Two kinds, on two files. SQLite's locks on the table file order readers and
+// writers of every program: a statement that reads holds SHARED while it runs; a write
+// transaction (always BEGIN IMMEDIATE, so two writers never deadlock on an upgrade) holds
+// RESERVED from its begin, and its commit needs EXCLUSIVE, which waits for the readers to
+// finish. The engine's own lock on "NAME.LCK" (table_lock.h) tells who has the table open at
+// all: every open takes it shared, and work that needs the table alone (index repair,
+// delete, rename, replace) takes it exclusively. Other programs — the sqlite3 shell, Python,
+// the invoicing program — take only SQLite's locks. A lock of either kind that is not given
+// up within the busy timeout (10 s; KSIEGA_BUSY_TIMEOUT_MS changes it) fails the statement
+// with tableInUseError(): "Tabela NAME jest używana przez inny program. Spróbuj ponownie za
+// chwilę." A busy table is whole. It is never reported as damage, whose advice (index
+// repair, restoring the archive) would lose what was written since the archive, and the
+// statement that met it wrote nothing.
+//
+// Journals. Every writable connection uses a rollback journal (journal_mode=DELETE) and
+// synchronous=FULL, never WAL: the files are copied whole by archive and year opening and
+// may lie on shared folders. A journal belongs to the table file beside it; nothing but
+// SQLite itself deletes or moves one. SQLite plays a journal back on the next read only
+// when it is hot: its header is set and no connection holds RESERVED. Before a table file
+// is deleted, renamed or replaced it is therefore opened and read once (table_files.cpp); a
+// journal still there afterwards belongs either to a writer in progress, which holds the
+// write lock and makes the table in use, or it is inactive (empty, or with a cleared
+// header), which SQLite never plays back and which blocks nothing.
+//
+// Read-only files. A file without owner write permission (the read-only attribute), or one
+// this user cannot write whatever its attributes say (another owner, a folder shared
+// read-only, a read-only mount), is opened by a cursor with SQLITE_OPEN_READONLY
+// (isReadOnlyFile() in paths.h). It reads as usual; every write through the cursor is
+// refused with "Tabela jest tylko do odczytu" before anything is written, and no collation
+// rebuild touches it. The program's checked open offers to clear the attribute and says
+// when that cannot work.
+//
+// Transactions. A write outside a transaction is its own commit and is on disk when it
+// returns. begin()/commit() nest per connection, so a walk inside a larger one commits with
+// the outer one; a failure rolls back the whole outer transaction. Each table file is its
+// own connection and commits on its own: a command that writes several table files
+// commits them one after another.
 //
 // Collation version. A text index is kept in the order of the Polish collations, so that
 // order is part of the file: an index built in one order and searched in another misses

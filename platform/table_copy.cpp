@@ -70,7 +70,7 @@ void overwriteTable(const QString &source, const QString &target)
 {
     const std::optional<TableLock> lock = TableLock::acquire(target, TableLock::Mode::Exclusive);
     if (!lock)
-        throw DbError(QStringLiteral("Tabela jest używana przez inny program.\rBaza : ") + target);
+        throw tableInUseError(target);
     if (!QFileInfo::exists(target)) {
         snapshotTable(source, target);
         return;

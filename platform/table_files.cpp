@@ -20,7 +20,7 @@ TableLock lockExclusively(const QString &file)
 {
     auto lock = TableLock::acquire(file, TableLock::Mode::Exclusive);
     if (!lock)
-        throw DbError(QStringLiteral("Tabela jest używana przez inny program.\rBaza : ") + file);
+        throw tableInUseError(file);
     return std::move(*lock);
 }
 
@@ -74,13 +74,12 @@ void settleJournal(const QString &file)
 {
     if (!QFile::exists(file + QStringLiteral("-journal")))
         return;
-    {
-        Connection connection(file, Connection::Mode::ReadWrite);
-        connection.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    }
-    if (QFile::exists(file + QStringLiteral("-journal")))
-        throw DbError(QStringLiteral("Tabela jest w trakcie zapisu przez inny program.\rBaza : ")
-                      + file);
+    Connection connection(file, Connection::Mode::ReadWrite);
+    connection.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (!QFile::exists(file + QStringLiteral("-journal")))
+        return;
+    connection.begin();
+    connection.rollback();
 }
 
 QString tableFilePath(const QString &path)

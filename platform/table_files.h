@@ -28,8 +28,10 @@ void emptyTable(const QString &path);
 // False when there is no such table; a table open anywhere is refused with an error.
 bool deleteTable(const QString &path);
 void renameTable(const QString &from, const QString &to);
-// Opening the file lets SQLite roll back and remove a journal left by an interrupted write;
-// fails when the journal is still there after, because another program is writing.
+// Opening the file lets SQLite roll back and remove a hot journal, one left by an interrupted
+// write. A journal still there afterwards is either another program's write in progress,
+// which holds the write lock (the table is in use: tableInUseError), or an inactive one
+// (empty, or with a cleared header) that SQLite never plays back and that blocks nothing.
 void settleJournal(const QString &file);
 // Puts the table file `replacement` in the place of `target` in one atomic step: at every
 // moment the target path holds either the old table or the whole new one. The replacement's

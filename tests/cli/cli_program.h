@@ -27,7 +27,11 @@ protected:
         env.insert(QStringLiteral("KSIEGA_TODAY"), today);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(folder.path());
-        process.start(QStringLiteral(KSIEGA_CLI_PATH), args);
+        if (launcher.isEmpty())
+            process.start(QStringLiteral(KSIEGA_CLI_PATH), args);
+        else
+            process.start(launcher.constFirst(),
+                          launcher.mid(1) + QStringList{QStringLiteral(KSIEGA_CLI_PATH)} + args);
         if (!input.isEmpty())
             process.write(input);
         process.closeWriteChannel();
@@ -35,6 +39,9 @@ protected:
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
+
+    // A program that runs ksiega-cli, given as its last arguments, in a changed world.
+    QStringList launcher;
 
     QString at(const QString &relative) const { return folder.path() + QLatin1Char('/') + relative; }
 

@@ -134,8 +134,8 @@ TEST_F(Archive, ATableAnotherProgramHoldsIsNamedAndTheOthersAreRestored)
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(outcome.failed, QStringList({"2019/KSIEGA/KSIEGA.DB"}));
     EXPECT_GT(outcome.copied, 5);
-    EXPECT_EQ(messageTexts().last(), "Nie odtworzono tabel:\r2019/KSIEGA/KSIEGA.DB – Tabela jest "
-                                     "używana przez inny program.");
+    EXPECT_EQ(messageTexts().last(), "Nie odtworzono tabel:\r2019/KSIEGA/KSIEGA.DB – Tabela KSIEGA "
+                                     "jest używana przez inny program. Spróbuj ponownie za chwilę.");
     EXPECT_EQ(entryNumbers(at("2019/KSIEGA/KSIEGA.DB")), QStringList({"1", "2", "3"}));
     Statement count(contractors.handle(), "SELECT count(*) FROM KONTRAHI WHERE NR = 77");
     ASSERT_TRUE(count.step());

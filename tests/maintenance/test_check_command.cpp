@@ -92,7 +92,8 @@ TEST_F(CheckCommand, ATableAnotherProcessHoldsIsReportedInUseNotDamaged)
 
     const CliResult result = run({"--rok", "2019", "check"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.out.contains("2019/INNE/OBCA.DB: Tabela jest zablokowana przez inny program.\n"))
+    EXPECT_TRUE(result.out.contains("2019/INNE/OBCA.DB: Tabela OBCA jest używana przez inny program. "
+                                    "Spróbuj ponownie za chwilę.\n"))
         << result.out.toStdString();
     EXPECT_TRUE(result.out.contains("2019/KSIEGA/KSIEGA.DB: ok\n"));
     EXPECT_FALSE(result.err.contains("Uszkodzone")) << result.err.toStdString();
