@@ -66,8 +66,13 @@ void benchPosting(const QString &folder, BenchReport &report)
                    [&] { postJuneWithSql(environment.yearDirectory()); });
     if (june != PostingOutcome::Posted)
         qFatal("księgowanie: czerwiec nie zaksięgowany");
+    bool done = false;
     report.time(QStringLiteral("odksięgowanie miesiąca"),
-                [&] { UnpostMonth(dane, QStringLiteral("06")); });
+                [&] { done = UnpostMonth(dane, QStringLiteral("06")); });
+    if (!done)
+        qFatal("odksięgowanie: czerwiec nie odksięgowany");
     report.time(QStringLiteral("księgowanie bieżące siedmiu otwartych miesięcy"),
-                [&] { PostCurrent(dane); });
+                [&] { done = PostCurrent(dane); });
+    if (!done)
+        qFatal("księgowanie bieżące: sumy nie zapisane");
 }

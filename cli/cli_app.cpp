@@ -73,7 +73,7 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err,
     } catch (const std::exception &failure) {
         out.flush();
         err << '[' << messageLevelName(MessageIcon::Error) << "] "
-            << QString::fromUtf8(failure.what()) << '\n';
+            << displayText(QString::fromUtf8(failure.what())) << '\n';
         err.flush();
         return CliFailed;
     }

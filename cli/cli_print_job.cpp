@@ -23,8 +23,8 @@ CliPrintJob::CliPrintJob(const WorkingEnvironment &environment,
                          std::function<QString()> firmShortName, bool pdf, const QString &file,
                          Prompter &prompter, Progress &progress)
     : context_{environment, std::move(firmShortName), programTitle()},
-      printers_(printersFor(pdf, file)), dialogs_(dialogsAnswering(file)), watch_(prompter),
-      engine_(context_, *printers_, dialogs_, watch_, progress)
+      printers_(printersFor(pdf, file)), dialogs_(dialogsAnswering(file)),
+      engine_(context_, *printers_, dialogs_, prompter, progress)
 {
     QSettings settings(QStringLiteral("ZV"), QStringLiteral("DRUK"));
     engine_.startUp(settings);

@@ -3,7 +3,6 @@
 // to the system's printers, the export file name comes from the command line instead of a
 // save dialog, and the engine starts with the settings the program saved.
 
-#include "platform/failure_watch.h"
 #include "print/print_dialogs.h"
 #include "print/print_engine.h"
 
@@ -24,13 +23,10 @@ public:
     CliPrintJob &operator=(const CliPrintJob &) = delete;
 
     TDRUK &engine() { return engine_; }
-    // The engine reports an output it cannot open as an error message, not a result.
-    bool errorShown() const { return watch_.failed(); }
 
 private:
     PrintContext context_;
     std::unique_ptr<PrinterList> printers_;
     ScriptedPrintDialogs dialogs_;
-    FailureWatch watch_;
     TDRUK engine_;
 };

@@ -11,8 +11,8 @@
 #include "contractors/contractor_search.h"
 #include "contractors/envelope_margin_entry.h"
 #include "contractors/envelope_margins.h"
-#include "platform/failure_watch.h"
 #include "core/table_access.h"
+#include "platform/prompter.h"
 #include "platform/print/printer_list.h"
 
 #include <functional>
@@ -91,8 +91,8 @@ int onContractorFields(
 }
 
 // Sets the fields in the order given and saves; a refused value cancels the change.
-int assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments,
-                  FailureWatch &watch)
+bool assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments,
+                   Prompter &prompter)
 {
     Cursor &contractors = session.dane.TKontrah;
     try {
@@ -100,10 +100,10 @@ int assignAndSave(CliSession &session, const QList<FieldAssignment> &assignments
             SetContractorField(contractors, field, value);
     } catch (const DbError &failure) {
         contractors.cancel();
-        watch.error(failure.message());
-        return CliFailed;
+        prompter.error(failure.message());
+        return false;
     }
-    return SaveContractor(session.dane, watch) && !watch.failed() ? CliSuccess : CliFailed;
+    return SaveContractor(session.dane, prompter);
 }
 
 int add(CommandContext &context)
@@ -116,20 +116,22 @@ int add(CommandContext &context)
     CliSession session(context);
     if (!session.started() || !session.dane.TKontrah.isOpen())
         return CliFailed;
-    FailureWatch watch(context.prompter);
-    const std::optional<qint64> number = AddContractor(session.dane, watch);
-    if (!number)
+    // One save of the whole record: a value refused or a failed write leaves no contractor
+    // behind and no number printed.
+    const std::optional<qint64> number = AppendContractor(session.dane, context.prompter);
+    if (!number || !assignAndSave(session, *assignments, context.prompter))
         return CliFailed;
     context.out << ContractorNumberText(*number) << '\n';
-    return assignAndSave(session, *assignments, watch);
+    return CliSuccess;
 }
 
 int edit(CommandContext &context)
 {
     return onContractorFields(context, ContractorEditFields(),
                               [&](CliSession &session, const QList<FieldAssignment> &assignments) {
-                                  FailureWatch watch(context.prompter);
-                                  return assignAndSave(session, assignments, watch);
+                                  return assignAndSave(session, assignments, context.prompter)
+                                             ? CliSuccess
+                                             : CliFailed;
                               });
 }
 
@@ -176,8 +178,7 @@ int showContractor(CommandContext &context, CliSession &session, qint64 number)
         value.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1String("\\n"));
         context.out << field << '=' << value << '\n';
     }
-    UnlinkContractorNotes(session.dane, context.prompter);
-    return CliSuccess;
+    return UnlinkContractorNotes(session.dane, context.prompter) ? CliSuccess : CliFailed;
 }
 
 int show(CommandContext &context)
@@ -195,18 +196,19 @@ int writeNote(CommandContext &context, CliSession &session,
         context.prompter.error(QStringLiteral("Brak bazy opisów kontrahentów."));
         return CliFailed;
     }
-    FailureWatch watch(context.prompter);
     LinkContractorNotes(session.dane);
     Cursor &notes = session.dane.TKONTRAHo;
+    bool assigned = true;
     try {
         EnsureEditing(notes);
         applyAssignments(notes, assignments);
     } catch (const DbError &failure) {
         notes.cancel();
-        watch.error(failure.message());
+        context.prompter.error(failure.message());
+        assigned = false;
     }
-    UnlinkContractorNotes(session.dane, watch);
-    return watch.failed() ? CliFailed : CliSuccess;
+    return UnlinkContractorNotes(session.dane, context.prompter) && assigned ? CliSuccess
+                                                                            : CliFailed;
 }
 
 int note(CommandContext &context)

@@ -50,7 +50,9 @@ int status(CommandContext &context)
                 << "lata: " << env.years.join(QLatin1Char(' ')) << '\n'
                 << "tabele: " << env.openedTables.join(QLatin1Char(';')) << '\n'
                 << "ostatni_zaksiegowany: " << env.lastPostedMonth << '\n';
-    return CliSuccess;
+    // A table that would not open has been named on the error stream; the state shown is
+    // then not the state of the whole data.
+    return env.unopenedTables.isEmpty() ? CliSuccess : CliFailed;
 }
 
 int dump(CommandContext &context)

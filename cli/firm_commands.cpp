@@ -6,7 +6,7 @@
 #include "firm/firm_fields.h"
 #include "firm/firm_record.h"
 #include "firm/users.h"
-#include "platform/failure_watch.h"
+#include "platform/prompter.h"
 
 namespace {
 
@@ -46,10 +46,7 @@ int firmSet(CommandContext &context)
     if (!assignments || assignments->isEmpty())
         return usageError(context, error);
 
-    FailureWatch watch(context.prompter);
-    CommandContext watched{context.options, context.arguments, context.out, context.err, watch,
-                           context.progress, context.given, context.name, context.usage};
-    CliSession session(watched);
+    CliSession session(context);
     if (!session.started() || !GoToFirmRecord(session.dane.TFIRMA))
         return CliFailed;
     try {
@@ -57,11 +54,10 @@ int firmSet(CommandContext &context)
             SetFirmField(session.dane, *FindFirmFormField(field), value);
     } catch (const DbError &failure) {
         CancelFirmData(session.dane);
-        watch.error(failure.message());
+        context.prompter.error(failure.message());
         return CliFailed;
     }
-    SaveFirmData(session.dane);
-    return watch.failed() ? CliFailed : CliSuccess;
+    return SaveFirmData(session.dane) ? CliSuccess : CliFailed;
 }
 
 int userList(CommandContext &context)

@@ -1,14 +1,11 @@
 #include "cli/cli_app.h"
 #include "platform/app_info.h"
+#include "platform/qt_messages.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
-
-// Qt's remarks while it sets up its platform (no session runtime folder on a server and the
-// like) must not mix with the program's messages, which scripts read from the error stream.
-static void ignoreMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 int main(int argc, char *argv[])
 {
@@ -16,9 +13,10 @@ int main(int argc, char *argv[])
     // no window, so it runs on the offscreen platform and needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QtMessageHandler standardHandler = qInstallMessageHandler(ignoreMessage);
+    // Qt's remarks (no session runtime folder on a server, a PDF it could not begin) must
+    // not mix with the program's messages, which scripts read from the error stream.
+    keepQtMessagesFromUser();
     QGuiApplication app(argc, argv);
-    qInstallMessageHandler(standardHandler);
     QCoreApplication::setApplicationName(QStringLiteral("ksiega-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KSIEGA_VERSION));
     QTextStream out(stdout);

@@ -7,6 +7,8 @@
 #include "pit5/declaration_printout.h"
 #include "pit5/declaration_workflow.h"
 #include "pit5/taxpayer_register.h"
+#include "platform/joint_transaction.h"
+#include "platform/prompter.h"
 
 #include <QRegularExpression>
 
@@ -18,7 +20,7 @@ namespace {
 
 int failed(CommandContext &context, const QString &text)
 {
-    context.err << text << '\n';
+    context.prompter.error(text);
     return CliFailed;
 }
 
@@ -46,8 +48,7 @@ bool assignAndSave(Cursor &table, const QList<FieldAssignment> &assignments, Pro
         table.cancel();
         throw;
     }
-    SaveTable(table, prompter);
-    return !table.isEditing();
+    return SaveTable(table, prompter);
 }
 
 void writeRow(QTextStream &out, Cursor &table, const QStringList &fields)
@@ -182,13 +183,20 @@ int constantsSet(CommandContext &context)
 
 // ---- pit5 ---------------------------------------------------------------------------------
 
+// A declaration's rules write the parameters too (the tax office typed last) and the
+// constants (a flat rate missing from them): a command commits the three files together.
+struct DeclarationFiles : JointTransaction {
+    explicit DeclarationFiles(TDANE &dane)
+        : JointTransaction({&dane.TDEK, &dane.TPARA, &dane.TSTALE}) {}
+};
+
 // The taxpayer of a declaration becomes the current one, as the window's taxpayer list
 // would be set when the declaration is worked on: its method decides the tax.
 bool openDeclaration(CommandContext &context, TDANE &dane, const QString &word)
 {
     qint64 number = 0;
     if (!readNumber(word, number) || !FindDeclaration(dane, number)) {
-        context.err << QStringLiteral("Brak deklaracji o numerze %1.").arg(word) << '\n';
+        context.prompter.error(QStringLiteral("Brak deklaracji o numerze %1.").arg(word));
         return false;
     }
     return true;
@@ -228,13 +236,14 @@ int declarationNew(CommandContext &context)
         if (HasTaxpayers(dane) && !FindTaxpayer(dane, int(taxpayerNumber)))
             return failed(context,
                           QStringLiteral("Brak podatnika o numerze %1.").arg(taxpayerNumber));
+        DeclarationFiles together(dane);
         if (NewDeclaration(dane, context.prompter) != NewDeclarationResult::Created)
             return CliFailed;
         if (period)
             dane.TDEK.field(QStringLiteral("P4")).setAsString(*period);
-        SaveDeclaration(dane, context.prompter);
-        if (dane.TDEK.isEditing())
+        if (!SaveDeclaration(dane, context.prompter))
             return CliFailed;
+        together.commit();
         context.out << dane.TDEK.field(QStringLiteral("AUTO")).asString() << '\n';
         return CliSuccess;
     });
@@ -292,20 +301,28 @@ int declarationSet(CommandContext &context, TDANE &dane)
         parseAssignments(context.arguments.mid(1), fieldOfTable(dane.TDEK), error);
     if (!assignments)
         return usageError(context, error);
-    return assignAndSave(dane.TDEK, *assignments, context.prompter) ? CliSuccess : CliFailed;
+    DeclarationFiles together(dane);
+    if (!assignAndSave(dane.TDEK, *assignments, context.prompter))
+        return CliFailed;
+    together.commit();
+    return CliSuccess;
 }
 
 int declarationImport(CommandContext &context, TDANE &dane)
 {
-    return ImportLedgerData(dane, context.prompter) && !dane.TDEK.isEditing() ? CliSuccess
-                                                                              : CliFailed;
+    DeclarationFiles together(dane);
+    if (!ImportLedgerData(dane, context.prompter))
+        return CliFailed;
+    together.commit();
+    return CliSuccess;
 }
 
 int declarationCopy(CommandContext &context, TDANE &dane)
 {
-    CopyDeclaration(dane, context.prompter);
-    if (dane.TDEK.isEditing())
+    DeclarationFiles together(dane);
+    if (!CopyDeclaration(dane, context.prompter))
         return CliFailed;
+    together.commit();
     context.out << dane.TDEK.field(QStringLiteral("AUTO")).asString() << '\n';
     return CliSuccess;
 }

@@ -157,7 +157,7 @@ static bool printSummary(CliSession &session, CommandContext &context, const Sum
     engine.TypWydruku = pdf ? drWINDOWS : *options.output == QLatin1String("bw") ? drBW : drEKSPORT;
     engine.Bufor = true;
     PrintSummaryStatement(engine, SummaryPrintGrid(session.dane));
-    return !job.errorShown() && QFile::exists(*options.file);
+    return engine.outputComplete() && QFile::exists(*options.file);
 }
 
 static bool writeChart(CliSession &session, CommandContext &context, const QString &fileName)

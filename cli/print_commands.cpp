@@ -104,14 +104,13 @@ static int printLines(CommandContext &context, QTextStream &input)
     engine.Bufor = true;
 
     engine.START(options.title, false, 0, 0, options.header);
-    const bool opened = engine.isOutputOpen();
-    while (!input.atEnd()) {
+    while (!input.atEnd() && engine.isOutputOpen()) {
         engine.PISZ(input.readLine());
         engine.Postep();
     }
     engine.STOP(options.header);
     // The printer's lines go out at the end, where a device that failed says so.
-    return opened && !job.errorShown() ? CliSuccess : CliFailed;
+    return engine.outputComplete() && !job.errorShown() ? CliSuccess : CliFailed;
 }
 
 static CommandEntry textPrintCommand(CommandFunction run)

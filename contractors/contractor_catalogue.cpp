@@ -1,9 +1,10 @@
 #include "contractors/contractor_catalogue.h"
 
 #include "contractors/contractor_numbers.h"
-#include "platform/failure_watch.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "platform/joint_transaction.h"
+#include "platform/prompter.h"
 
 const QStringList &ContractorEditFields()
 {
@@ -19,12 +20,8 @@ static const QString NumberField = QStringLiteral("NR");
 
 std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter)
 {
-    FailureWatch watch(prompter);
-    const std::optional<qint64> number = AppendContractor(dane, watch);
-    if (!number)
-        return std::nullopt;
-    SaveTable(dane.TKontrah, watch);
-    if (watch.failed())
+    const std::optional<qint64> number = AppendContractor(dane, prompter);
+    if (!number || !SaveContractor(dane, prompter))
         return std::nullopt;
     return number;
 }
@@ -34,10 +31,8 @@ std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter)
     Cursor &contractors = dane.TKontrah;
     if (!contractors.isOpen())
         return std::nullopt;
-    FailureWatch watch(prompter);
     try {
-        SaveTable(contractors, watch);
-        if (watch.failed())
+        if (!SaveTable(contractors, prompter))
             return std::nullopt;
         // Selecting the order reads the file again, so a contractor the invoicing program
         // added a moment ago is counted too.
@@ -47,7 +42,7 @@ std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter)
         if (!contractors.isEmpty() && !contractors.field(NumberField).isNull())
             number = contractors.field(NumberField).asInteger() + 1;
         if (number > HighestContractorNumber) {
-            watch.warn(QStringLiteral("Nie można dodać kontrahenta.\rNajwyższy numer kontrahenta "
+            prompter.warn(QStringLiteral("Nie można dodać kontrahenta.\rNajwyższy numer kontrahenta "
                                       "%1 jest już zajęty.")
                            .arg(ContractorNumberText(HighestContractorNumber)));
             return std::nullopt;
@@ -58,20 +53,19 @@ std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter)
     } catch (const DbError &failure) {
         if (contractors.isEditing())
             contractors.cancel();
-        watch.error(failure.message());
+        prompter.error(failure.message());
         return std::nullopt;
     }
 }
 
 bool SaveContractor(TDANE &dane, Prompter &prompter)
 {
-    FailureWatch watch(prompter);
     try {
-        SaveTable(dane.TKontrah, watch);
+        return SaveTable(dane.TKontrah, prompter);
     } catch (const DbError &failure) {
-        watch.error(failure.message());
+        prompter.error(failure.message());
+        return false;
     }
-    return !watch.failed();
 }
 
 // The description is found through the contractor's number, so it goes before the
@@ -98,9 +92,12 @@ bool DeleteContractor(TDANE &dane, Prompter &prompter)
     try {
         if (contractors.state() == Cursor::State::Edit)
             contractors.cancel();
+        // The description goes with its contractor or stays with him.
+        JointTransaction together({&contractors, &dane.TKONTRAHo});
         if (dane.TKONTRAHo.isOpen())
             deleteDescription(contractors, dane.TKONTRAHo);
         contractors.remove();
+        together.commit();
         return true;
     } catch (const DbError &failure) {
         prompter.error(failure.message());

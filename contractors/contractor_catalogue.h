@@ -21,17 +21,17 @@ const QStringList &ContractorEditFields();
 // empty catalogue) and saves it at once, so the contractor exists before anything else is
 // typed. The catalogue is left in number order on the new record. Nothing when the highest
 // number is already 99999 (refused with a message) or when a save failed.
-std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter);
+[[nodiscard]] std::optional<qint64> AddContractor(TDANE &dane, Prompter &prompter);
 // The same, but the new record is left in insert state for its fields to be set before the
 // one save, so that a failed save leaves no empty contractor behind.
-std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter);
+[[nodiscard]] std::optional<qint64> AppendContractor(TDANE &dane, Prompter &prompter);
 
 // "Zapisz": the pending record onto the disk. False when the save was refused.
-bool SaveContractor(TDANE &dane, Prompter &prompter);
+[[nodiscard]] bool SaveContractor(TDANE &dane, Prompter &prompter);
 
 // Asks "Usuń rekord"; on OK deletes the description record of the current contractor (when
 // the description table is open) and then the contractor. True when it was deleted.
-bool DeleteContractor(TDANE &dane, Prompter &prompter);
+[[nodiscard]] bool DeleteContractor(TDANE &dane, Prompter &prompter);
 
 // What leaving the full-name box does: an empty short name takes the full name, cut to the
 // short name's size. A short name already there is kept.

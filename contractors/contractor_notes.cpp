@@ -33,7 +33,8 @@ bool ReopenContractorNotes(TDANE &dane, Prompter &prompter)
 {
     Cursor &notes = dane.TKONTRAHo;
     try {
-        SaveTable(notes, prompter);
+        if (!SaveTable(notes, prompter))
+            return false;
         notes.close();
         notes.setTableName(dane.environment().yearDirectory() + QStringLiteral("FIN/KONTRAHo.DB"));
         notes.open();
@@ -56,11 +57,12 @@ void LinkContractorNotes(TDANE &dane)
         notes.setMaster(&contractors, NumberField);
 }
 
-void UnlinkContractorNotes(TDANE &dane, Prompter &prompter)
+bool UnlinkContractorNotes(TDANE &dane, Prompter &prompter)
 {
     Cursor &notes = dane.TKONTRAHo;
-    SaveTable(notes, prompter);
+    const bool saved = SaveTable(notes, prompter);
     notes.setStateChange({});
     if (notes.isOpen())
         notes.setMaster(nullptr, QString());
+    return saved;
 }

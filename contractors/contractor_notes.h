@@ -16,10 +16,11 @@ const QStringList &ContractorNoteFields();
 
 // Closes the description table and opens it again from the working year's FIN directory,
 // as the catalogue does each time it is shown. False when it cannot be opened.
-bool ReopenContractorNotes(TDANE &dane, Prompter &prompter);
+[[nodiscard]] bool ReopenContractorNotes(TDANE &dane, Prompter &prompter);
 
 // While a description is being looked at or typed, the description table follows the
 // catalogue's current contractor, and a description typed for a contractor who has none
 // becomes his (it takes his number). Ending the link saves what was typed.
 void LinkContractorNotes(TDANE &dane);
-void UnlinkContractorNotes(TDANE &dane, Prompter &prompter);
+// False, after the message, when what was typed could not be saved.
+[[nodiscard]] bool UnlinkContractorNotes(TDANE &dane, Prompter &prompter);

@@ -1,9 +1,10 @@
 #include "contractors/contractor_renumber.h"
 
 #include "contractors/contractor_numbers.h"
-#include "platform/failure_watch.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
+#include "platform/joint_transaction.h"
+#include "platform/prompter.h"
 
 static const QString NumberField = QStringLiteral("NR");
 
@@ -51,21 +52,25 @@ private:
 // A description left under the old number would be lost to its contractor and shown for
 // whichever contractor gets that number next. A description already under the new number
 // (left there by another program) is not overwritten.
-void moveDescription(Cursor &notes, qint64 from, qint64 to, Prompter &prompter)
+// False when a save failed.
+bool moveDescription(Cursor &notes, qint64 from, qint64 to, Prompter &prompter)
 {
     Cursor *master = notes.master();
     const QString masterFields = notes.masterFields();
-    SaveTable(notes, prompter);
+    if (!SaveTable(notes, prompter))
+        return false;
     notes.setMaster(nullptr, QString());
     const QString indexName = notes.indexName();
     notes.setIndexName(QString());
+    bool moved = true;
     if (!notes.findKey({to}) && notes.findKey({from})) {
         notes.edit();
         notes.field(NumberField).setInteger(to);
-        SaveTable(notes, prompter);
+        moved = SaveTable(notes, prompter);
     }
     notes.setIndexName(indexName);
     notes.setMaster(master, masterFields);
+    return moved;
 }
 
 } // namespace
@@ -75,38 +80,38 @@ bool RenumberContractor(TDANE &dane, Prompter &prompter, const QString &typed)
     Cursor &contractors = dane.TKontrah;
     if (!contractors.isOpen() || contractors.recNo() < 0)
         return false;
-    FailureWatch watch(prompter);
     try {
-        SaveTable(contractors, watch);
-        if (watch.failed())
+        if (!SaveTable(contractors, prompter))
             return false;
         const std::optional<qint64> number = ParseContractorNumber(typed);
         if (!number) {
-            watch.warn(QStringLiteral("Błędny numer kontrahenta : ") + typed);
+            prompter.warn(QStringLiteral("Błędny numer kontrahenta : ") + typed);
             return false;
         }
         const qint64 previous = contractors.field(NumberField).asInteger();
+        // The contractor and his description change number in one commit.
+        JointTransaction together({&contractors, &dane.TKONTRAHo});
         {
             OrderKeeper keeper(contractors);
             if (contractors.findKey({*number})) {
-                watch.inform(QStringLiteral("W katalogu kontrahentów istnieje kontrahent o tym "
+                prompter.inform(QStringLiteral("W katalogu kontrahentów istnieje kontrahent o tym "
                                             "numerze\rBrak możliwości zmiany."));
                 return false;
             }
             contractors.gotoBookmark(keeper.here());
             contractors.edit();
             contractors.field(NumberField).setInteger(*number);
-            SaveTable(contractors, watch);
-            if (watch.failed())
+            if (!SaveTable(contractors, prompter))
                 return false;
         }
-        if (dane.TKONTRAHo.isOpen())
-            moveDescription(dane.TKONTRAHo, previous, *number, watch);
-        return !watch.failed();
+        if (dane.TKONTRAHo.isOpen() && !moveDescription(dane.TKONTRAHo, previous, *number, prompter))
+            return false;
+        together.commit();
+        return true;
     } catch (const DbError &failure) {
         if (contractors.isEditing())
             contractors.cancel();
-        watch.error(failure.message());
+        prompter.error(failure.message());
         return false;
     }
 }

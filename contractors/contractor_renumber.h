@@ -10,4 +10,4 @@ class TDANE;
 
 // `typed` as the five-digit box gives it (blanks are ignored). Afterwards the catalogue is
 // in the order and filter state it had, on the same contractor. True when renumbered.
-bool RenumberContractor(TDANE &dane, Prompter &prompter, const QString &typed);
+[[nodiscard]] bool RenumberContractor(TDANE &dane, Prompter &prompter, const QString &typed);

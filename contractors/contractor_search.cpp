@@ -1,8 +1,8 @@
 #include "contractors/contractor_search.h"
 
-#include "platform/failure_watch.h"
 #include "core/table_access.h"
 #include "platform/cursor.h"
+#include "platform/prompter.h"
 
 #include <QRegularExpression>
 
@@ -33,15 +33,13 @@ static bool selectOrder(Cursor &contractors, ContractorColumn column, Prompter &
 {
     if (!contractors.isOpen())
         return false;
-    FailureWatch watch(prompter);
     try {
-        SaveTable(contractors, watch);
-        if (watch.failed())
+        if (!SaveTable(contractors, prompter))
             return false;
         contractors.setIndexName(ContractorIndexName(column));
         return true;
     } catch (const DbError &failure) {
-        watch.error(failure.message());
+        prompter.error(failure.message());
         return false;
     }
 }

@@ -51,6 +51,7 @@ void TDANE::DataModuleCreate()
     WorkingEnvironment &env = environment_;
     env.importInProgress = false;
     env.openedTables.clear();
+    env.unopenedTables.clear();
     if (startArguments_.dataRoot)
         env.dataRoot = normalizedRoot(*startArguments_.dataRoot);
 
@@ -141,6 +142,7 @@ void TDANE::openYearTables()
                 return;
             }
             ShowOpenError(prompter_, label + path);
+            env.unopenedTables << path;
         }
     }
 

@@ -27,11 +27,17 @@ inline bool OpenTableChecked(Cursor &cursor, const QString &basePath, WorkingEnv
 }
 
 // Posts a record being edited or inserted; a failed post is cancelled and reported as
-// "Błąd zapisu", or as the table being in use when another program holds it (false). A post outside a transaction is on disk when this returns.
-bool SaveTable(Cursor &cursor, Prompter &prompter);
+// "Błąd zapisu", or as the table being in use when another program holds it (false). A post
+// outside a transaction is on disk when this returns.
+[[nodiscard]] bool SaveTable(Cursor &cursor, Prompter &prompter);
 // What a failed write says: "Błąd zapisu", or that the table is in use when another program
 // holds it, so that nobody takes a busy table for a broken one.
 QString WriteFailureMessage(const DbError &failure);
+
+// The save a rule makes of another table while a record is being changed: a failed post is
+// cancelled and its DbError thrown on, so that the change which ran the rule stops with the
+// engine's message instead of going on as if the rule's record were on disk.
+void SaveInRule(Cursor &cursor);
 
 // Puts the cursor into edit state unless it already edits or inserts.
 void EnsureEditing(Cursor &cursor);

@@ -18,6 +18,7 @@ struct WorkingEnvironment {
     bool abort = false;          // the start failed: no windows, the program ends
     bool importInProgress = false;
     QStringList openedTables;    // base paths opened with a display name, in order (≤ 50)
+    QStringList unopenedTables;  // tables the start could not open and said so, in order
     QStringList programArguments;
 
     // Month states: index 1..12 posted or open; 13 is always open; 0 unused.

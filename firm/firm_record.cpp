@@ -4,6 +4,8 @@
 #include "core/table_access.h"
 #include "firm/address_completion.h"
 #include "firm/firm_fields.h"
+#include "platform/joint_transaction.h"
+#include "platform/prompter.h"
 
 bool GoToFirmRecord(Cursor &firm)
 {
@@ -34,10 +36,18 @@ void SetFirmField(TDANE &dane, const FirmFormField &field, const QString &value)
         CompleteAddress(record, field.name);
 }
 
-void SaveFirmData(TDANE &dane)
+bool SaveFirmData(TDANE &dane)
 {
-    SaveTable(dane.TFIRMA, dane.prompter());
-    SaveTable(dane.TPARA, dane.prompter());
+    try {
+        JointTransaction together({&dane.TFIRMA, &dane.TPARA});
+        if (!SaveTable(dane.TFIRMA, dane.prompter()) || !SaveTable(dane.TPARA, dane.prompter()))
+            return false;
+        together.commit();
+        return true;
+    } catch (const DbError &failure) {
+        dane.prompter().error(failure.message());
+        return false;
+    }
 }
 
 void CancelFirmData(TDANE &dane)

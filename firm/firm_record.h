@@ -21,8 +21,10 @@ QString FirmShortName(TDANE &dane);
 // user, when the text does not fit the field.
 void SetFirmField(TDANE &dane, const FirmFormField &field, const QString &value);
 
-// Closing the firm window: the firm record and the parameter record are saved.
-void SaveFirmData(TDANE &dane);
+// Closing the firm window: the firm record and the parameter record are saved. False, after
+// the message, when either could not be: then neither is saved, the record that failed is
+// dropped and the other may still be being edited.
+[[nodiscard]] bool SaveFirmData(TDANE &dane);
 // Dropping what was typed since the last save, for a change that cannot be completed.
 void CancelFirmData(TDANE &dane);
 

@@ -46,15 +46,15 @@ void ChangeUser(TDANE &dane)
         dane.environment().userName = nameField(dane).asString();
 }
 
-void CloseUsers(TDANE &dane)
+bool CloseUsers(TDANE &dane)
 {
     Cursor &users = dane.TUSER;
     if (users.state() == Cursor::State::Insert && codeField(dane).isNull()
         && nameField(dane).isNull()) {
         users.cancel();
-        return;
+        return true;
     }
-    SaveTable(users, dane.prompter());
+    return SaveTable(users, dane.prompter());
 }
 
 int AddUser(TDANE &dane, const QString &name)

@@ -23,7 +23,8 @@ void ChangeUser(TDANE &dane);
 
 // Closing the users window: the row being typed is saved. A new row left untouched is
 // dropped, as a grid drops a row nobody typed into, so no nameless user appears.
-void CloseUsers(TDANE &dane);
+// False, after the message, when the row could not be saved.
+[[nodiscard]] bool CloseUsers(TDANE &dane);
 
 // A user added in one step, under the next free code; the code given. Throws DbError when
 // the list is not open or the row cannot be written.

@@ -5,6 +5,7 @@
 #include "ledger/month_totals.h"
 #include "ledger/month_view.h"
 #include "ledger/table_guards.h"
+#include "platform/joint_transaction.h"
 #include "platform/prompter.h"
 
 static bool confirmedTwice(Prompter &prompter)
@@ -15,28 +16,19 @@ static bool confirmedTwice(Prompter &prompter)
                                               "Uwaga ! Brak możliwości odtworzenia danych."));
 }
 
-// False, after the engine's own message, when the entries could not be deleted; they are
-// then all still there.
-static bool deleteEntries(TDANE &dane)
+// Throws DbError when the entries could not be deleted.
+static void deleteEntries(TDANE &dane)
 {
     Cursor &ledger = dane.TKSIEGA;
     if (!ledger.isOpen())
-        return true;
-    try {
-        FrozenView frozen(ledger);
-        if (ledger.isEditing())
-            ledger.cancel();
-        ledger.setFiltered(false);
-        ledger.emptyTable();
-        ledger.setIndexName(QStringLiteral("LPinx"));
-    } catch (const DbError &failure) {
-        dane.prompter().error(failure.message());
-        return false;
-    }
-    return true;
+        return;
+    FrozenView frozen(ledger);
+    ledger.setFiltered(false);
+    ledger.emptyTable();
+    ledger.setIndexName(QStringLiteral("LPinx"));
 }
 
-// Keeps KOD, NAZWA and K17; a failed save undoes the whole emptying.
+// Keeps KOD, NAZWA and K17; false when a row could not be saved.
 static bool emptySums(TDANE &dane)
 {
     Cursor &sums = dane.TSUMA;
@@ -62,10 +54,22 @@ bool DeleteAllEntries(TDANE &dane)
 {
     if (!confirmedTwice(dane.prompter()))
         return false;
-    if (!deleteEntries(dane))
-        return false;
+    if (dane.TKSIEGA.isEditing())
+        dane.TKSIEGA.cancel();
+    bool emptied = false;
+    try {
+        // Entries gone with their sums still counting them, or the other way round, would
+        // be a book that contradicts itself: both files change in one commit or neither.
+        JointTransaction together({&dane.TKSIEGA, &dane.TSUMA});
+        deleteEntries(dane);
+        emptied = emptySums(dane);
+        if (emptied)
+            together.commit();
+    } catch (const DbError &failure) {
+        dane.prompter().error(failure.message());
+        emptied = false;
+    }
     SelectWorkingMonth(dane, dane.environment().workingMonth);
-    const bool emptied = emptySums(dane);
     // Left posted, a month would stay closed to new entries though its sums row says it is
     // open, until the program is started again.
     dane.BuildMonthStatus();

@@ -7,4 +7,4 @@
 class TDANE;
 
 // True when the entries were deleted (after two Yes answers).
-bool DeleteAllEntries(TDANE &dane);
+[[nodiscard]] bool DeleteAllEntries(TDANE &dane);

@@ -5,6 +5,7 @@
 #include "core/data_module.h"
 #include "core/number_format.h"
 #include "core/table_access.h"
+#include "platform/joint_transaction.h"
 #include "platform/prompter.h"
 
 namespace {
@@ -80,6 +81,9 @@ bool SaveEntryContractor(TDANE &dane)
     try {
         if (!SaveTable(contractors, prompter))
             return false;
+        // The contractor and the entry's number of him are written in one commit: never a
+        // new contractor the entry does not point to, nor an entry pointing to nobody.
+        JointTransaction together({&contractors, &ledger});
         contractors.setIndexName(QString());
         const QString entryNumber = RemoveSpaces(ledger.field(EntryContractor).asString());
         if (!entryNumber.isEmpty() && findContractor(contractors, ContractorKey::Number, entryNumber)) {
@@ -96,12 +100,14 @@ bool SaveEntryContractor(TDANE &dane)
             return false;
         const QString number = contractors.field(ContractorNumber).asString();
         if (ledger.field(EntryContractor).asString() != number) {
-            EnsureEditing(ledger);
-            if (!ledger.isEditing())
-                return true;
-            ledger.field(EntryContractor).setAsString(number);
-            SaveTable(ledger, prompter);
+            EnsureEditing(ledger); // the imported-entry question may stop the edit
+            if (ledger.isEditing()) {
+                ledger.field(EntryContractor).setAsString(number);
+                if (!SaveTable(ledger, prompter))
+                    return false;
+            }
         }
+        together.commit();
     } catch (const DbError &failure) {
         if (contractors.isEditing())
             contractors.cancel();

@@ -21,4 +21,4 @@ void CopyContractorToEntry(TDANE &dane);
 // "Zapisz w Katalogu Kontrahentów": the entry's contractor overwrites the catalogue's
 // contractor of the entry's number, or becomes a new contractor numbered after the last;
 // the entry then carries that number (and is saved when it changes). True when written.
-bool SaveEntryContractor(TDANE &dane);
+[[nodiscard]] bool SaveEntryContractor(TDANE &dane);

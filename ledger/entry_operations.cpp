@@ -21,7 +21,8 @@ QString newEntryRefusal(TDANE &dane)
 
 bool NewEntry(TDANE &dane)
 {
-    if (!newEntryRefusal(dane).isEmpty() || !dane.TKSIEGA.isOpen())
+    if (!newEntryRefusal(dane).isEmpty() || !dane.TKSIEGA.isOpen()
+        || !SaveTable(dane.TKSIEGA, dane.prompter()))
         return false;
     const int number = NUMER(dane);
     dane.TKSIEGA.append();
@@ -68,9 +69,11 @@ void CloseEntryEditor(TDANE &dane)
 {
     Cursor &ledger = dane.TKSIEGA;
     if (ledger.isEditing()) {
+        // A change that could not be saved has been reported and dropped; the view follows
+        // the entry all the same.
         if (dane.prompter().confirm(QStringLiteral("Czy zapisać zmiany ?"))
             && !KsefNumberRefused(dane))
-            SaveTable(ledger, dane.prompter());
+            static_cast<void>(SaveTable(ledger, dane.prompter()));
         else
             ledger.cancel();
     }

@@ -11,7 +11,7 @@ class TDANE;
 QString newEntryRefusal(TDANE &dane);
 // "Nowy zapis": appends an entry numbered by `TDANE::NUMER` in the working month and leaves
 // the ledger in insert state. False (nothing done) in a posted month or under "Wszystkie".
-bool NewEntry(TDANE &dane);
+[[nodiscard]] bool NewEntry(TDANE &dane);
 // "Edytuj zapis": the current entry into edit state; false when the view is empty or the
 // edit was refused (the imported-entry question).
 bool EditEntry(TDANE &dane);
@@ -19,7 +19,7 @@ bool EditEntry(TDANE &dane);
 bool KsefNumberRefused(TDANE &dane);
 // "Zapisz": a wrong KSeF number is refused and the entry stays in the editor; the view follows the entry to its month; a posted month asks first. True when
 // the entry was written.
-bool SaveEntry(TDANE &dane);
+[[nodiscard]] bool SaveEntry(TDANE &dane);
 // Closing the editor by any means: pending changes are saved or dropped after the question,
 // and the month view follows the entry to its month.
 void CloseEntryEditor(TDANE &dane);

@@ -137,7 +137,7 @@ bool monthIsPosted(const TDANE &dane, const QString &month)
 int NUMER(TDANE &dane)
 {
     Cursor &ledger = dane.TKSIEGA;
-    SaveTable(ledger, dane.prompter());
+    SaveInRule(ledger);
     if (ledger.indexName() != LedgerOrder)
         ledger.setIndexName(LedgerOrder);
     // One above the highest number anywhere in the year: the book order puts month "13"

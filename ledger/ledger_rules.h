@@ -13,7 +13,8 @@ class TDANE;
 
 void installLedgerRules(TDANE &dane);
 
-// The number of a new entry: one above the highest in the year.
+// The number of a new entry: one above the highest in the year. An entry being edited is
+// saved first; when it cannot be, the DbError is thrown on.
 int NUMER(TDANE &dane);
 // Stamps the user, sends an invalid month code to "13" and keeps a KSeF number in its stored
 // form; a wrong KSeF number throws DbError("Błędny numer KSeF.").

@@ -33,12 +33,12 @@ enum class PostingOutcome {
 
 // "Księgowanie miesiąca" for `month`, which becomes the working month. A numbering gap or
 // duplicate asks whether to go on.
-PostingOutcome PostMonth(TDANE &dane, const QString &month);
+[[nodiscard]] PostingOutcome PostMonth(TDANE &dane, const QString &month);
 
 // "Odksięgowanie miesiąca" for `month`: the marks go, the totals stay. True when reopened.
-bool UnpostMonth(TDANE &dane, const QString &month);
+[[nodiscard]] bool UnpostMonth(TDANE &dane, const QString &month);
 
 // "Księgowanie bieżące": the totals of every open month and its running row, with no
 // numbering check; posted months and the working month's view are left as they were.
 // False when a row could not be saved (nothing is then changed).
-bool PostCurrent(TDANE &dane);
+[[nodiscard]] bool PostCurrent(TDANE &dane);

@@ -100,7 +100,7 @@ std::optional<int> numberOpenEntries(TDANE &dane, Progress &progress)
 bool CopyEntry(TDANE &dane)
 {
     Cursor &ledger = dane.TKSIEGA;
-    if (!ledger.isOpen() || ledger.isEmpty())
+    if (!ledger.isOpen() || ledger.isEmpty() || !SaveTable(ledger, dane.prompter()))
         return false;
     QList<QPair<int, QVariant>> values;
     for (int i = 0; i < ledger.fieldDefs().size(); ++i)

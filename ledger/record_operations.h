@@ -13,7 +13,7 @@ class TDANE;
 // "Kopiuj zapis": the current entry copied, field by field, into a new entry of the first
 // open month, which becomes the working month; the copy is numbered by `TDANE::NUMER`, dated
 // today and left in insert state for the editor. False when there is no entry to copy.
-bool CopyEntry(TDANE &dane);
+[[nodiscard]] bool CopyEntry(TDANE &dane);
 
 // Why the current entry cannot be cancelled in the month shown; empty when it can.
 QString cancelEntryRefusal(TDANE &dane);
@@ -25,4 +25,4 @@ bool CancelEntry(TDANE &dane);
 // the posted months, in date order; the posted months keep theirs. One transaction: a
 // failed write is reported and leaves every number as it was (nothing then). The view is
 // back in the book order for the working month afterwards. Gives how many entries changed.
-std::optional<int> Renumber(TDANE &dane, Progress &progress);
+[[nodiscard]] std::optional<int> Renumber(TDANE &dane, Progress &progress);

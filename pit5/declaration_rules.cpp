@@ -85,7 +85,7 @@ void TDEKP5Change(TDANE &dane)
         return;
     EnsureEditing(parameters);
     parameters.field(QStringLiteral("US")).setAsString(dane.TDEK.field(QStringLiteral("P5")).asString());
-    SaveTable(parameters, dane.prompter());
+    SaveInRule(parameters);
 }
 
 void TDEKP11Change(TDANE &dane)
@@ -182,7 +182,7 @@ Money flatRate(TDANE &dane)
     constants.field(QStringLiteral("JM")).setAsString(QStringLiteral("%"));
     constants.field(QStringLiteral("WARTOSC")).setCurrency(rate);
     constants.field(QStringLiteral("DATA")).setAsString(dane.environment().today);
-    SaveTable(constants, dane.prompter());
+    SaveInRule(constants);
     if (place.isValid())
         constants.gotoBookmark(place);
     return rate;

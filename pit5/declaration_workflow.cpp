@@ -84,10 +84,12 @@ void fillFromTaxpayer(TDANE &dane)
     }
 }
 
+enum class SumsImport { Saved, NoSums, NotSaved };
+
 // Revenue and costs of the declaration's month from the ledger's running sums of the
 // declaration's year, through a cursor of its own so that the ledger's sums stay on the
 // working year whatever year the declaration is for.
-bool importRunningSums(TDANE &dane, Prompter &prompter)
+SumsImport importRunningSums(TDANE &dane, Prompter &prompter)
 {
     Cursor &declaration = dane.TDEK;
     const QString year = text(declaration, "P4").mid(3, 4);
@@ -96,10 +98,10 @@ bool importRunningSums(TDANE &dane, Prompter &prompter)
         sums.setTableName(dane.environment().dataRoot + year + QStringLiteral("/KSIEGA/SUMA.DB"));
         sums.open();
     } catch (const DbError &) {
-        return false;
+        return SumsImport::NoSums;
     }
     if (!sums.findKey({QLatin1Char('N') + text(declaration, "MC")}))
-        return false;
+        return SumsImport::NoSums;
     const Money revenue = sums.field(QStringLiteral("K9")).asCurrency();
     const Money costs = sums.field(QStringLiteral("K10")).asCurrency()
                         + sums.field(QStringLiteral("K11")).asCurrency()
@@ -111,8 +113,7 @@ bool importRunningSums(TDANE &dane, Prompter &prompter)
         .setCurrency(ShareOf(revenue, share));
     declaration.field(rental ? QStringLiteral("M120") : QStringLiteral("K72"))
         .setCurrency(ShareOf(costs, share));
-    SaveTable(declaration, prompter);
-    return true;
+    return SaveTable(declaration, prompter) ? SumsImport::Saved : SumsImport::NotSaved;
 }
 
 struct Carried {
@@ -194,32 +195,33 @@ bool ImportLedgerData(TDANE &dane, Prompter &prompter)
         MessageButtons::OkCancel);
     if (answer != Answer::Ok)
         return false;
-    if (!importRunningSums(dane, prompter))
+    switch (importRunningSums(dane, prompter)) {
+    case SumsImport::NotSaved:
+        return false;
+    case SumsImport::NoSums:
         prompter.inform(QStringLiteral("Brak informacji z Księgi Podatkowej"));
-    if (!hasDeclaration(declaration))
-        return true; // the save of the imported amounts failed and took the new record with it
+        break;
+    case SumsImport::Saved:
+        break;
+    }
     const Carried carried = carriedAmounts(dane);
     EnsureEditing(declaration);
     declaration.field(QStringLiteral("P34")).setCurrency(carried.contributions);
     declaration.field(QStringLiteral("P48")).setCurrency(carried.health);
     declaration.field(QStringLiteral("P54")).setCurrency(carried.advances);
-    SaveTable(declaration, prompter);
-    return true;
+    return SaveTable(declaration, prompter);
 }
 
-void SaveDeclaration(TDANE &dane, Prompter &prompter)
+bool SaveDeclaration(TDANE &dane, Prompter &prompter)
 {
-    SaveTable(dane.TDEK, prompter);
+    return SaveTable(dane.TDEK, prompter);
 }
 
-void CopyDeclaration(TDANE &dane, Prompter &prompter)
+bool CopyDeclaration(TDANE &dane, Prompter &prompter)
 {
     Cursor &declaration = dane.TDEK;
-    if (!hasDeclaration(declaration))
-        return;
-    SaveTable(declaration, prompter);
-    if (declaration.isEmpty())
-        return;
+    if (!hasDeclaration(declaration) || !SaveTable(declaration, prompter) || declaration.isEmpty())
+        return false;
     const QStringList order = copyOrder(declaration);
     QVariantList values;
     for (const QString &field : order)
@@ -227,7 +229,7 @@ void CopyDeclaration(TDANE &dane, Prompter &prompter)
     declaration.insert();
     for (int i = 0; i < order.size(); ++i)
         declaration.field(order[i]).setStoredValue(values[i]);
-    SaveTable(declaration, prompter);
+    return SaveTable(declaration, prompter);
 }
 
 bool DeleteDeclaration(TDANE &dane, Prompter &prompter)
@@ -241,15 +243,15 @@ bool DeleteDeclaration(TDANE &dane, Prompter &prompter)
     return true;
 }
 
-void CloseDeclaration(TDANE &dane, Prompter &prompter)
+bool CloseDeclaration(TDANE &dane, Prompter &prompter)
 {
     Cursor &declaration = dane.TDEK;
     if (!declaration.isEditing())
-        return;
+        return true;
     if (prompter.confirm(QStringLiteral("Czy zapisać zmiany ?")))
-        SaveTable(declaration, prompter);
-    else
-        declaration.cancel();
+        return SaveTable(declaration, prompter);
+    declaration.cancel();
+    return true;
 }
 
 QString DeclarationPeriodText(TDANE &dane)

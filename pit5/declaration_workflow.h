@@ -17,15 +17,18 @@ enum class NewDeclarationResult {
 
 NewDeclarationResult NewDeclaration(TDANE &dane, Prompter &prompter);
 // Asks first; the month and year come from the declaration's `P4`. False when the user
-// declined or there is no declaration.
-bool ImportLedgerData(TDANE &dane, Prompter &prompter);
-void SaveDeclaration(TDANE &dane, Prompter &prompter);
-// Saves the current declaration and leaves the cursor on its saved copy.
-void CopyDeclaration(TDANE &dane, Prompter &prompter);
+// declined, there is no declaration or the imported amounts could not be saved.
+[[nodiscard]] bool ImportLedgerData(TDANE &dane, Prompter &prompter);
+// False, after the message, when the declaration could not be saved (the change is dropped).
+[[nodiscard]] bool SaveDeclaration(TDANE &dane, Prompter &prompter);
+// Saves the current declaration and leaves the cursor on its saved copy. False when there
+// is nothing to copy or either save failed; the cursor is then on no new copy.
+[[nodiscard]] bool CopyDeclaration(TDANE &dane, Prompter &prompter);
 // Asks first; true when the declaration was deleted.
 bool DeleteDeclaration(TDANE &dane, Prompter &prompter);
-// Closing the window with a change pending: save it or drop it, as the user answers.
-void CloseDeclaration(TDANE &dane, Prompter &prompter);
+// Closing the window with a change pending: save it or drop it, as the user answers. False
+// when the save failed.
+[[nodiscard]] bool CloseDeclaration(TDANE &dane, Prompter &prompter);
 
 // The program's title and the firm's short name.
 QString DeclarationWindowCaption(TDANE &dane);

@@ -25,7 +25,8 @@ std::optional<bool> SettleTaxMethod(TDANE &dane, Prompter &prompter)
     if (taxpayer.field(QStringLiteral("ZL1")).isNull()) {
         EnsureEditing(taxpayer);
         taxpayer.field(QStringLiteral("ZL1")).setBoolean(false);
-        SaveTable(taxpayer, prompter);
+        if (!SaveTable(taxpayer, prompter))
+            return std::nullopt;
     }
     return taxpayer.field(QStringLiteral("ZL1")).asBoolean();
 }

@@ -14,7 +14,7 @@ class TDANE;
 const QStringList &FlatRateLockedFields();
 
 // Settles the current taxpayer's method: a taxpayer without one is given the scale and
-// saved. True for the flat rate; nothing when there are no taxpayers.
+// saved. True for the flat rate; nothing when there are no taxpayers or that save failed.
 std::optional<bool> SettleTaxMethod(TDANE &dane, Prompter &prompter);
 
 bool IsFlatRateTaxpayer(TDANE &dane);

@@ -26,9 +26,9 @@ void InsertTaxpayer(TDANE &dane)
     dane.TOSOBA.field(QStringLiteral("NR")).setInteger(0);
 }
 
-void SaveTaxpayer(TDANE &dane, Prompter &prompter)
+bool SaveTaxpayer(TDANE &dane, Prompter &prompter)
 {
-    SaveTable(dane.TOSOBA, prompter);
+    return SaveTable(dane.TOSOBA, prompter);
 }
 
 bool DeleteTaxpayer(TDANE &dane, Prompter &prompter)
@@ -48,14 +48,14 @@ bool DeleteTaxpayer(TDANE &dane, Prompter &prompter)
     return true;
 }
 
-void CloseTaxpayerRegister(TDANE &dane, Prompter &prompter)
+bool CloseTaxpayerRegister(TDANE &dane, Prompter &prompter)
 {
     if (!dane.TOSOBA.isEditing())
-        return;
+        return true;
     if (prompter.confirm(QStringLiteral("Czy zapisać zmiany ?")))
-        SaveTable(dane.TOSOBA, prompter);
-    else
-        dane.TOSOBA.cancel();
+        return SaveTable(dane.TOSOBA, prompter);
+    dane.TOSOBA.cancel();
+    return true;
 }
 
 bool FindTaxpayer(TDANE &dane, int number)

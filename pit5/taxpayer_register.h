@@ -13,11 +13,13 @@ bool HasTaxpayers(TDANE &dane);
 void NewTaxpayer(TDANE &dane);
 // An insert started from the navigator: number 0, numbered on save like "Nowy".
 void InsertTaxpayer(TDANE &dane);
-void SaveTaxpayer(TDANE &dane, Prompter &prompter);
+// False, after the message, when the taxpayer could not be saved (the change is dropped).
+[[nodiscard]] bool SaveTaxpayer(TDANE &dane, Prompter &prompter);
 // Asks first; true when the taxpayer was deleted.
 bool DeleteTaxpayer(TDANE &dane, Prompter &prompter);
 // Closing the register with a change pending: save it or drop it, as the user answers.
-void CloseTaxpayerRegister(TDANE &dane, Prompter &prompter);
+// False when a change to be saved could not be.
+[[nodiscard]] bool CloseTaxpayerRegister(TDANE &dane, Prompter &prompter);
 
 // Moves the taxpayer view to the taxpayer with this number; false when there is none.
 bool FindTaxpayer(TDANE &dane, int number);

@@ -13,6 +13,7 @@
 #include <QScopedValueRollback>
 #include <utility>
 
+#include <utility>
 
 Cursor::Cursor(Session &session, QString name, QObject *parent)
     : QObject(parent), session_(session), name_(std::move(name))
@@ -106,6 +107,8 @@ void Cursor::close()
     if (!isOpen())
         return;
     checkBrowseMode();
+    if (ownConnection_)
+        leaveJoinedConnection();
     rows_.clear();
     position_ = -1;
     bof_ = eof_ = true;
@@ -273,10 +276,10 @@ QString Cursor::selectColumns() const
 void Cursor::prepareStatements()
 {
     fetchStatement_ = &connection_->cached(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid = ?")
-                                               .arg(selectColumns(), quoteIdentifier(table_)));
+                                               .arg(selectColumns(), tableSql()));
     blockStatement_ = &connection_->cached(
         QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
-            .arg(selectColumns(), quoteIdentifier(table_),
+            .arg(selectColumns(), tableSql(),
                  QStringList(ReadAheadBlock, QStringLiteral("?")).join(QLatin1Char(','))));
     QStringList columns;
     for (int column : order_.columns)
@@ -285,7 +288,7 @@ void Cursor::prepareStatements()
                         ? nullptr
                         : &connection_->cached(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                                    .arg(columns.join(QStringLiteral(", ")),
-                                                        quoteIdentifier(table_)));
+                                                        tableSql()));
 }
 
 std::optional<Cursor::Record> Cursor::fetch(qint64 rowid)
@@ -607,14 +610,14 @@ Statement &Cursor::writeStatement(bool insert, const QList<int> &columns)
         names << quoteIdentifier(definition_.fields[column].name);
     QString sql;
     if (insert && names.isEmpty())
-        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_));
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableSql());
     else if (insert)
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoteIdentifier(table_), names.join(QStringLiteral(", ")),
+                  .arg(tableSql(), names.join(QStringLiteral(", ")),
                        QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
     else
         sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                  .arg(quoteIdentifier(table_), names.join(QStringLiteral(" = ?, ")));
+                  .arg(tableSql(), names.join(QStringLiteral(" = ?, ")));
     Statement &statement = connection_->cached(sql);
     writeStatements_.insert(key, &statement);
     return statement;
@@ -739,7 +742,7 @@ void Cursor::remove()
     if (isReadOnly())
         throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
     StatementScope statement(connection_->cached(
-        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_))));
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableSql())));
     statement->bind(1, current_.rowid);
     const bool vouched = readAheadVouched();
     statement->run();
@@ -769,7 +772,7 @@ void Cursor::emptyTable()
         cancel();
     if (isReadOnly())
         throw DbError(QStringLiteral("Tabela jest tylko do odczytu.\rBaza : ") + openedPath_);
-    connection_->exec(QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table_)));
+    connection_->exec(QStringLiteral("DELETE FROM %1").arg(tableSql()));
     rebuildRows(std::nullopt);
     loadCurrent();
 }
@@ -838,7 +841,15 @@ void Cursor::commit()
 {
     checkOpen();
     checkBrowseMode();
-    connection_->commit();
+    try {
+        connection_->commit();
+    } catch (const DbError &) {
+        // A walk an inner rollback had failed is undone by its commit: the list shows the
+        // file as it is again.
+        if (!connection_->inTransaction())
+            refresh();
+        throw;
+    }
 }
 
 void Cursor::rollback()
@@ -854,6 +865,52 @@ void Cursor::rollback()
 bool Cursor::inTransaction() const
 {
     return connection_ && connection_->inTransaction();
+}
+
+void Cursor::joinConnectionOf(Cursor &hub)
+{
+    checkOpen();
+    hub.checkOpen();
+    if (ownConnection_ || hub.ownConnection_)
+        throw DbError(QStringLiteral("Tabela %1 jest już zapisywana razem z inną.").arg(name_));
+    if (connection_ == hub.connection_)
+        return; // one file: its writes commit together already
+    if (inTransaction() || hub.inTransaction())
+        throw DbError(QStringLiteral("Tabeli %1 nie można dołączyć do trwającej transakcji.")
+                          .arg(name_));
+    static quint64 schemas = 0;
+    const QString schema = QStringLiteral("razem%1").arg(++schemas);
+    hub.connection_->attach(openedPath_, schema);
+    ownConnection_ = std::exchange(connection_, hub.connection_);
+    joinedSchema_ = schema;
+    resetStatements();
+}
+
+void Cursor::leaveJoinedConnection()
+{
+    if (!ownConnection_)
+        return;
+    const std::shared_ptr<Connection> hub = std::exchange(connection_, std::move(ownConnection_));
+    const QString schema = std::exchange(joinedSchema_, QString());
+    resetStatements();
+    hub->detach(schema);
+}
+
+QString Cursor::tableSql() const
+{
+    if (joinedSchema_.isEmpty())
+        return quoteIdentifier(table_);
+    return quoteIdentifier(joinedSchema_) + QLatin1Char('.') + quoteIdentifier(table_);
+}
+
+// Statements are prepared on one connection: a change of connection prepares them anew.
+void Cursor::resetStatements()
+{
+    writeStatements_.clear();
+    readAhead_.clear();
+    readAheadTransaction_ = 0;
+    changesSeen_ = -1;
+    prepareStatements();
 }
 
 // ---- views ------------------------------------------------------------------------------

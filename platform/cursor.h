@@ -158,6 +158,12 @@ public:
     void commit();
     void rollback();
     bool inTransaction() const;
+    // The cursor's table file joins `hub`'s connection (ATTACH), so that the hub's
+    // transactions write this table too and one commit writes both files or neither;
+    // leaving returns the cursor to its own connection. Outside a transaction only; a record
+    // being edited stays so. JointTransaction is the way to use them.
+    void joinConnectionOf(Cursor &hub);
+    void leaveJoinedConnection();
 
     // ---- views ---------------------------------------------------------------------------
     void disableControls();
@@ -185,6 +191,7 @@ signals:
 
 private:
     friend class Field;
+    friend class JointTransaction; // begins without posting what its cursors are editing
 
     static constexpr int ReadAheadBlock = 64;
 
@@ -238,6 +245,9 @@ private:
     void writeUpdate();
     void afterWrite(qint64 rowid, bool inserted);
     QString selectColumns() const;
+    // The table as SQL names it on the connection in use: schema-qualified while joined.
+    QString tableSql() const;
+    void resetStatements();
 
     Session &session_;
     QString name_;
@@ -245,6 +255,8 @@ private:
     QString openedPath_;
     QString table_;
     std::shared_ptr<Connection> connection_;
+    std::shared_ptr<Connection> ownConnection_; // while joined to another cursor's
+    QString joinedSchema_;
     std::optional<TableLock> lock_;
     Access access_ = Access::Shared;
     TableDef definition_;

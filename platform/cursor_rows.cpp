@@ -168,7 +168,7 @@ void Cursor::rebuildRows(std::optional<qint64> keep)
     const QString where = whereClause(bindings);
     const QString sql = QStringLiteral("SELECT rowid%1 FROM %2%3 ORDER BY %4")
                             .arg(filtering ? QStringLiteral(", ") + selectColumns() : QString(),
-                                 quoteIdentifier(table_),
+                                 tableSql(),
                                  where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
                                  orderByClause());
     std::vector<qint64> rows;
@@ -475,7 +475,7 @@ bool Cursor::locate(const QString &fieldName, const QVariant &value)
     const QVariant stored = storedFromValue(definition_.fields[column], value);
     StatementScope statement(connection_->cached(
         QStringLiteral("SELECT rowid FROM %1 WHERE %2 %3")
-            .arg(quoteIdentifier(table_), columnTerm(column, LetterCase::Sensitive),
+            .arg(tableSql(), columnTerm(column, LetterCase::Sensitive),
                  stored.isValid() ? QStringLiteral("= ?") : QStringLiteral("IS NULL"))));
     if (stored.isValid())
         statement->bind(1, stored);
@@ -504,6 +504,6 @@ QVariant Cursor::maximum(const QString &fieldName)
         throw DbError(notFound(QStringLiteral("Pole ") + fieldName, name_));
     StatementScope statement(connection_->cached(
         QStringLiteral("SELECT max(%1) FROM %2")
-            .arg(quoteIdentifier(definition_.fields[column].name), quoteIdentifier(table_))));
+            .arg(quoteIdentifier(definition_.fields[column].name), tableSql())));
     return statement->step() ? statement->column(0) : QVariant();
 }

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <iterator>
+
 namespace {
 
 constexpr int DefaultBusyTimeoutMs = 10000;
@@ -258,8 +260,31 @@ qint64 Connection::totalChanges() const
     return sqlite3_total_changes64(db_);
 }
 
+void Connection::attach(const QString &path, const QString &schema)
+{
+    if (inTransaction())
+        throw DbError(QStringLiteral("Tabeli nie można dołączyć do trwającej transakcji.\rBaza : ")
+                      + path);
+    Statement statement(db_, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoteIdentifier(schema)));
+    statement.bind(1, path);
+    statement.run();
+    const QString name = quoteIdentifier(schema);
+    exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(name));
+    exec(QStringLiteral("PRAGMA %1.synchronous=FULL").arg(name));
+}
+
+void Connection::detach(const QString &schema)
+{
+    const QString prefix = quoteIdentifier(schema) + QLatin1Char('.');
+    for (auto it = cache_.begin(); it != cache_.end();)
+        it = it.key().contains(prefix) ? cache_.erase(it) : std::next(it);
+    exec(QStringLiteral("DETACH DATABASE %1").arg(quoteIdentifier(schema)));
+}
+
 void Connection::begin()
 {
+    if (rolledBack_)
+        throwRolledBack();
     if (depth_ == 0) {
         exec(QStringLiteral("BEGIN IMMEDIATE"));
         ++serial_;
@@ -271,6 +296,10 @@ void Connection::commit()
 {
     if (depth_ == 0)
         throw DbError(QStringLiteral("Transakcja została już wycofana.\rBaza : ") + path_);
+    if (depth_ == 1 && rolledBack_) {
+        rollback();
+        throwRolledBack();
+    }
     if (depth_ == 1)
         exec(QStringLiteral("COMMIT"));
     --depth_;
@@ -280,7 +309,21 @@ void Connection::rollback()
 {
     if (depth_ == 0)
         return;
-    depth_ = 0;
+    const bool inner = depth_ > 1;
+    depth_ = inner ? depth_ - 1 : 0;
+    rolledBack_ = inner;
     if (!sqlite3_get_autocommit(db_))
         exec(QStringLiteral("ROLLBACK"));
+    if (inner) {
+        // Deferred: it takes no lock until the outer walk writes again.
+        exec(QStringLiteral("BEGIN"));
+        ++serial_;
+    }
+}
+
+void Connection::throwRolledBack()
+{
+    throw DbError(QStringLiteral("Zmiany zostały wycofane, bo część polecenia nie powiodła się."
+                                 "\rBaza : ")
+                  + path_);
 }

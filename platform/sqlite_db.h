@@ -134,7 +134,11 @@ public:
     int changes() const;
 
     // One write transaction at a time per connection; nested begins are counted so that a
-    // walk inside a larger one commits with the outer one.
+    // walk inside a larger one commits with the outer one. SQLite has no nested rollback: an
+    // inner one undoes the whole transaction at once and leaves it failed. The writes the
+    // outer walk still makes then go into a fresh transaction that is never committed: a
+    // begin throws, and the outer commit rolls back and throws, so the walk as a whole fails
+    // instead of its later writes committing one by one.
     void begin();
     void commit();
     void rollback();
@@ -143,6 +147,12 @@ public:
     quint64 transactionSerial() const { return depth_ > 0 ? serial_ : 0; }
     // Rows written through this connection since it opened, by any of its cursors.
     qint64 totalChanges() const;
+    // Another table file, named `schema` in this connection's SQL, set up as every table file
+    // is; a transaction of this connection then commits every file it wrote at once (SQLite
+    // writes a super-journal beside this connection's file). Outside a transaction only.
+    void attach(const QString &path, const QString &schema);
+    // Drops the file again, and the statements kept for it.
+    void detach(const QString &schema);
 
 private:
     QString path_;
@@ -151,6 +161,8 @@ private:
     QHash<QString, std::shared_ptr<Statement>> cache_;
     int depth_ = 0;
     quint64 serial_ = 0;
+    bool rolledBack_ = false; // an inner rollback undid the transaction still counted open
+    [[noreturn]] void throwRolledBack();
 };
 
 // Turns a failed SQLite call into a Polish error that names the file.

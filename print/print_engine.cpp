@@ -7,6 +7,8 @@
 #include "platform/prompter.h"
 #include "print/control_codes.h"
 
+#include <utility>
+
 TDRUK::TDRUK(const PrintContext &context, PrinterList &printers, PrintDialogs &dialogs,
              Prompter &prompter, Progress &progress)
     : context_(context), printers_(printers), dialogs_(dialogs), prompter_(prompter),
@@ -110,7 +112,7 @@ void TDRUK::writeHeaderLines(void (TDRUK::*lineRoutine)(const QString &),
     inPageHeader_ = false;
 }
 
-void TDRUK::DRUKUJ(const QString &text)
+bool TDRUK::DRUKUJ(const QString &text)
 {
     progress_.start(Tytul, int(text.size()));
     Strona = 1;
@@ -118,7 +120,7 @@ void TDRUK::DRUKUJ(const QString &text)
     verticalPosition_ = 0;
     if (!StartWydruku()) {
         progress_.stop();
-        return;
+        return false;
     }
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -130,6 +132,7 @@ void TDRUK::DRUKUJ(const QString &text)
     }
     KoniecWydruku();
     progress_.stop();
+    return outputComplete();
 }
 
 std::optional<int> TDRUK::conversionCode() const
@@ -151,6 +154,7 @@ bool TDRUK::StartWydruku()
 {
     if (openOutput_)
         KoniecWydruku();
+    outputFailed_ = false;
     bool opened = false;
     switch (TypWydruku) {
     case drWINDOWS:
@@ -166,6 +170,7 @@ bool TDRUK::StartWydruku()
     }
     if (opened)
         openOutput_ = TypWydruku;
+    outputFailed_ = !opened;
     return opened;
 }
 
@@ -181,22 +186,47 @@ bool TDRUK::openChannel(const QString &path, TextChannel::Target target, const Q
     return true;
 }
 
+void TDRUK::channelLine(const QString &text, const QByteArray &prefix)
+{
+    if (openOutput_ && !channel_.writeLine(text, prefix)) {
+        const QString name = channel_.path();
+        channel_.close();
+        outputLost(name);
+    }
+}
+
+void TDRUK::outputLost(const QString &name)
+{
+    openOutput_.reset();
+    outputFailed_ = true;
+    prompter_.error(QStringLiteral("Błąd zapisu wydruku : ") + name
+                    + QStringLiteral("\rWydruk jest niepełny."));
+}
+
 void TDRUK::KoniecWydruku()
 {
     if (!openOutput_)
         return;
     switch (*openOutput_) {
-    case drWINDOWS:
-        printKeptLines();
+    case drWINDOWS: {
+        // The kept lines go out now; a printer or file that fails says so itself.
+        if (!printKeptLines()) {
+            openOutput_.reset();
+            outputFailed_ = true;
+            return;
+        }
         break;
+    }
     case drDOS:
         if (Podzial)
-            channel_.writeLine(QString(), FormFeed);
-        channel_.close();
-        break;
+            channelLine(QString(), FormFeed);
+        [[fallthrough]];
     case drEKSPORT:
     case drBW:
-        channel_.close();
+        if (openOutput_ && !channel_.close()) {
+            outputLost(channel_.path());
+            return;
+        }
         break;
     }
     openOutput_.reset();

@@ -78,8 +78,9 @@ public:
     void DrukujTabeleX(const PrintGrid &DBGrid, const QString &TYT, QString POLE, int IlTexNag);
 
     // "DRUKUJ": prints the text through the chosen output, a line at each line break; text
-    // after the last break is not printed.
-    void DRUKUJ(const QString &text);
+    // after the last break is not printed. False when the output could not be opened or
+    // lost a line (the message said why).
+    [[nodiscard]] bool DRUKUJ(const QString &text);
 
     // ---- what the engine window shows --------------------------------------------------
     const QString &buffer() const { return buffer_; }
@@ -89,6 +90,9 @@ public:
     PrinterList &printers() { return printers_; }
     // Whether an output is open: in direct mode from START until STOP, unless it failed.
     bool isOutputOpen() const { return openOutput_.has_value(); }
+    // Whether everything printed since the output was last opened reached it: false once
+    // the output could not be opened, a write to it failed or its end could not be written.
+    bool outputComplete() const { return !outputFailed_; }
 
 private:
     bool StartWydruku();
@@ -108,6 +112,10 @@ private:
     void printerPageWithHeader();
     // The channel of drDOS, drEKSPORT and drBW opened, or the reason shown and false.
     bool openChannel(const QString &path, TextChannel::Target target, const QString &failure);
+    // A line to the channel; a failed write is reported once and closes the output, so the
+    // rest of the report is not written past the hole.
+    void channelLine(const QString &text, const QByteArray &prefix = QByteArray());
+    void outputLost(const QString &name);
     // drDOS (print_engine_port.cpp)
     bool startPort();
     void portLine(const QString &line);
@@ -129,6 +137,7 @@ private:
 
     // the output while it is open
     std::optional<TTypWydruku> openOutput_;
+    bool outputFailed_ = false;
     bool inPageHeader_ = false;
     QByteArray pitch_;          // port pitch code in force
     int fontSize_ = 8;          // printer font size in force

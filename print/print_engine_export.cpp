@@ -25,7 +25,7 @@ void TDRUK::exportLine(const QString &line)
     const bool frameRule = text.size() >= 2
                            && (text.at(1) == QLatin1Char('-') || text.at(1) == QLatin1Char('='));
     if (text.size() >= 2 && !frameRule && !text.startsWith(QLatin1String(">ZV<")))
-        channel_.writeLine(text);
+        channelLine(text);
     ++Linia;
 }
 
@@ -36,6 +36,6 @@ void TDRUK::wholeFileLine(const QString &line)
         text.prepend(QChar(0x0C));
     else
         takeCode(text, CodeCondensed) || takeCode(text, CodeNormal) || takeCode(text, CodeWide);
-    channel_.writeLine(text);
+    channelLine(text);
     ++Linia;
 }

@@ -15,7 +15,7 @@ bool TDRUK::startPort()
 
 void TDRUK::portPageBreak()
 {
-    channel_.writeLine(QString(), FormFeed);
+    channelLine(QString(), FormFeed);
     ++Strona;
     Linia = 0;
     writeHeaderLines(&TDRUK::portLine, QString());
@@ -24,7 +24,7 @@ void TDRUK::portPageBreak()
 void TDRUK::portLine(const QString &line)
 {
     if (line.startsWith(CodePageBreak)) {
-        channel_.writeLine(QString(), FormFeed);
+        channelLine(QString(), FormFeed);
         ++Strona;
         Linia = 0;
         return;
@@ -53,5 +53,5 @@ void TDRUK::portLine(const QString &line)
         break;
     }
     ++Linia;
-    channel_.writeLine(text, PitchReset + QByteArray(qMax(MarL, 0), ' ') + pitch_);
+    channelLine(text, PitchReset + QByteArray(qMax(MarL, 0), ' ') + pitch_);
 }

@@ -26,10 +26,13 @@ bool TextChannel::open(const QString &path, Target target)
     return file_.open(mode);
 }
 
-void TextChannel::close()
+bool TextChannel::close()
 {
-    if (file_.isOpen())
-        file_.close();
+    if (!file_.isOpen())
+        return true;
+    const bool written = file_.flush();
+    file_.close();
+    return written;
 }
 
 QByteArray TextChannel::encode(const QString &text)
@@ -38,10 +41,12 @@ QByteArray TextChannel::encode(const QString &text)
     return conversion_ ? ConvertPolishLetters(encoded, *conversion_) : encoded;
 }
 
-void TextChannel::writeLine(const QString &text, const QByteArray &prefix)
+bool TextChannel::writeLine(const QString &text, const QByteArray &prefix)
 {
-    if (file_.isOpen())
-        file_.write(prefix + encode(text) + QByteArrayLiteral("\r\n"));
+    if (!file_.isOpen())
+        return false;
+    const QByteArray line = prefix + encode(text) + QByteArrayLiteral("\r\n");
+    return file_.write(line) == line.size();
 }
 
 PortDevice portDevice(int portIndex)

@@ -19,14 +19,17 @@ public:
     // A device must exist and gets each line at once; a file is created or emptied. False
     // also while the channel is unavailable, before anything is created.
     bool open(const QString &path, Target target);
-    void close();
+    // Writes out what is still buffered; false when that write failed (a full disk).
+    bool close();
     bool isOpen() const { return file_.isOpen(); }
+    QString path() const { return file_.fileName(); }
 
     // The conversion code of the letter table (30, 31, 32); none leaves Windows-1250.
     void setConversion(std::optional<int> code) { conversion_ = code; }
 
-    // The bytes before the text (printer control codes) pass unconverted.
-    void writeLine(const QString &text, const QByteArray &prefix = QByteArray());
+    // The bytes before the text (printer control codes) pass unconverted. False when the
+    // line could not be written whole or the channel is closed.
+    [[nodiscard]] bool writeLine(const QString &text, const QByteArray &prefix = QByteArray());
     QByteArray encode(const QString &text);
 
 private:

@@ -280,7 +280,8 @@ void TKONF::FormShow()
 void TKONF::FormClose()
 {
     binder_.updateRecord();
-    SaveContractor(dane_, dane_.prompter());
+    // The catalogue closes either way; a change that could not be saved was reported.
+    static_cast<void>(SaveContractor(dane_, dane_.prompter()));
     if (description_)
         description_->hide();
 }
@@ -296,13 +297,14 @@ void TKONF::NowyKontrahentClick()
 void TKONF::ZapiszClick()
 {
     binder_.updateRecord();
-    SaveContractor(dane_, dane_.prompter());
+    if (SaveContractor(dane_, dane_.prompter()))
+        showCount();
 }
 
 void TKONF::UsunKontrahentaClick()
 {
-    DeleteContractor(dane_, dane_.prompter());
-    showCount();
+    if (DeleteContractor(dane_, dane_.prompter()))
+        showCount();
 }
 
 void TKONF::ZamknijClick()

@@ -156,8 +156,9 @@ void TKonF1::FormShow()
 void TKonF1::FormHide()
 {
     binder_.updateRecord();
+    // What could not be saved has been reported; the window hides all the same.
     try {
-        UnlinkContractorNotes(dane_, dane_.prompter());
+        static_cast<void>(UnlinkContractorNotes(dane_, dane_.prompter()));
     } catch (const DbError &failure) {
         dane_.prompter().error(failure.message());
     }

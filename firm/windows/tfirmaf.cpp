@@ -88,7 +88,10 @@ void TFIRMAF::FormClose()
 {
     firm_.updateRecord();
     parameters_.updateRecord();
-    SaveFirmData(dane_);
+    // The window closes either way; what could not be saved must not stay half-typed in
+    // the shared cursors for the next writer to post.
+    if (!SaveFirmData(dane_))
+        CancelFirmData(dane_);
 }
 
 void TFIRMAF::AdresExit(const QString &seatField)

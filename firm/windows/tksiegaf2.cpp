@@ -43,7 +43,8 @@ TKSIEGAF2::TKSIEGAF2(TDANE &dane, QWidget *parent)
                     return;
                 const QString code = model_.textAt(current.row(), QStringLiteral("KOD"));
                 binder_.updateRecord();
-                SaveTable(dane_.TUSER, dane_.prompter());
+                if (!SaveTable(dane_.TUSER, dane_.prompter()))
+                    return;
                 if (!code.isEmpty())
                     dane_.TUSER.findKey({code.toInt()});
             }));
@@ -104,5 +105,6 @@ void TKSIEGAF2::ZmienUzytkownikaClick()
 void TKSIEGAF2::FormClose()
 {
     binder_.updateRecord();
-    CloseUsers(dane_);
+    // The dialog has closed already; a row that could not be saved was reported and dropped.
+    static_cast<void>(CloseUsers(dane_));
 }

@@ -346,7 +346,10 @@ QWidget *TKSIEGAF::buildBottomPanel(QWidget *parent)
     remarks_->setFixedHeight(remarks_->fontMetrics().lineSpacing() * 3 + 12);
     binder_->bindMemo(remarks_, QStringLiteral("UWAGI"));
     // A remark typed here is saved when its box is left, like any other change of an entry.
-    binder_->setAfterAssign(remarks_, [this] { SaveTable(dane_.TKSIEGA, dane_.prompter()); });
+    // A remark that could not be saved has been reported and dropped with the save.
+    binder_->setAfterAssign(remarks_, [this] {
+        static_cast<void>(SaveTable(dane_.TKSIEGA, dane_.prompter()));
+    });
     remarksBox->addWidget(remarks_);
     layout->addLayout(remarksBox, 1, 1);
     layout->setColumnStretch(1, 1);
@@ -496,7 +499,8 @@ void TKSIEGAF::Anulujzapis1Click()
 
 void TKSIEGAF::Przenumeruj1Click()
 {
-    Renumber(dane_, *progress_);
+    // A failure has been reported; the view shows the book as it now is either way.
+    static_cast<void>(Renumber(dane_, *progress_));
     renderMonthView();
 }
 
@@ -536,19 +540,22 @@ void TKSIEGAF::setPrintEngine(TDRUK *engine)
 
 void TKSIEGAF::Ksigowaniebiece1Click()
 {
-    PostCurrent(dane_);
+    // A failure has been reported; the view shows the book as it now is either way.
+    static_cast<void>(PostCurrent(dane_));
     refreshMonthView();
 }
 
 void TKSIEGAF::Ksigowaniemiesica1Click()
 {
-    PostMonth(dane_, dane_.environment().workingMonth);
+    // A failure has been reported; the view shows the book as it now is either way.
+    static_cast<void>(PostMonth(dane_, dane_.environment().workingMonth));
     refreshMonthView();
 }
 
 void TKSIEGAF::Odksigowaniemiesica1Click()
 {
-    UnpostMonth(dane_, dane_.environment().workingMonth);
+    // A failure has been reported; the view shows the book as it now is either way.
+    static_cast<void>(UnpostMonth(dane_, dane_.environment().workingMonth));
     refreshMonthView();
 }
 
@@ -563,7 +570,8 @@ void TKSIEGAF::Zestawieniezbiorcze1Click()
 
 void TKSIEGAF::Kasowaniedanychdemonstracyjnych1Click()
 {
-    DeleteAllEntries(dane_);
+    // A failure has been reported; the view shows the book as it now is either way.
+    static_cast<void>(DeleteAllEntries(dane_));
     refreshMonthView();
 }
 

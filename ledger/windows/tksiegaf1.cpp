@@ -323,7 +323,8 @@ void TKSIEGAF1::SpeedButton1Click()
 void TKSIEGAF1::SpeedButton2Click()
 {
     binder_.updateRecord();
-    SaveEntryContractor(dane_);
+    // A failure has been reported; the entry stays open for another try.
+    static_cast<void>(SaveEntryContractor(dane_));
 }
 
 void TKSIEGAF1::UpDown1Click(bool up)

@@ -48,5 +48,6 @@ void TOPISZGF::execute()
 void TOPISZGF::FormClose()
 {
     binder_.updateRecord();
-    SaveTable(dane_.TOPISZG, dane_.prompter());
+    // The dictionary has closed; a change that could not be saved was reported and dropped.
+    static_cast<void>(SaveTable(dane_.TOPISZG, dane_.prompter()));
 }

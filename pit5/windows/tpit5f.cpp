@@ -267,19 +267,22 @@ void TPIT5F::NowaDeklaracjaClick()
 void TPIT5F::ZapiszDeklaracjeClick()
 {
     binder_.updateRecord();
-    SaveDeclaration(dane_, dane_.prompter());
+    if (SaveDeclaration(dane_, dane_.prompter()))
+        StatusRefresh();
 }
 
 void TPIT5F::KopiujDeklaracjeClick()
 {
     binder_.updateRecord();
-    CopyDeclaration(dane_, dane_.prompter());
+    if (CopyDeclaration(dane_, dane_.prompter()))
+        StatusRefresh();
 }
 
 void TPIT5F::ImportDanychClick()
 {
     binder_.updateRecord();
-    ImportLedgerData(dane_, dane_.prompter());
+    if (ImportLedgerData(dane_, dane_.prompter()))
+        StatusRefresh();
 }
 
 void TPIT5F::UsunDeklaracjeClick()
@@ -302,7 +305,8 @@ void TPIT5F::DaneDoNaliczeniaClick()
 void TPIT5F::done(int result)
 {
     binder_.updateRecord();
-    CloseDeclaration(dane_, dane_.prompter());
+    // A change that could not be saved was reported and dropped; the window closes anyway.
+    static_cast<void>(CloseDeclaration(dane_, dane_.prompter()));
     QDialog::done(result);
 }
 

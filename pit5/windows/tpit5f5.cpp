@@ -63,8 +63,7 @@ bool ConstantsGridModel::setData(const QModelIndex &index, const QVariant &value
         dane_.prompter().error(error.message());
         return false;
     }
-    SaveTable(constants, dane_.prompter());
-    return true;
+    return SaveTable(constants, dane_.prompter());
 }
 
 TPIT5F5::TPIT5F5(TDANE &dane, QWidget *parent)
@@ -104,6 +103,7 @@ void TPIT5F5::FormShow()
 
 void TPIT5F5::FormClose()
 {
-    SaveTable(dane_.TSTALE, dane_.prompter());
+    // A change that could not be saved was reported and dropped; the window has closed.
+    static_cast<void>(SaveTable(dane_.TSTALE, dane_.prompter()));
     setConstantsInsertGuard(dane_, false);
 }

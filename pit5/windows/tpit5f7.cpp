@@ -142,7 +142,8 @@ void TPIT5F7::NowyClick()
 void TPIT5F7::ZapiszClick()
 {
     binder_.updateRecord();
-    SaveTaxpayer(dane_, dane_.prompter());
+    // A failed save has been reported and the taxpayer's change dropped: nothing more to do.
+    static_cast<void>(SaveTaxpayer(dane_, dane_.prompter()));
 }
 
 void TPIT5F7::UsunClick()
@@ -153,6 +154,7 @@ void TPIT5F7::UsunClick()
 void TPIT5F7::done(int result)
 {
     binder_.updateRecord();
-    CloseTaxpayerRegister(dane_, dane_.prompter());
+    // A change that could not be saved was reported and dropped; the window closes anyway.
+    static_cast<void>(CloseTaxpayerRegister(dane_, dane_.prompter()));
     QDialog::done(result);
 }

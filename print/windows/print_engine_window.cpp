@@ -240,7 +240,9 @@ void PrintEngineWindow::printClicked()
     QString text = cursor.selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    engine_.DRUKUJ(text);
+    // A print that failed has said why; the selection stays for another try.
+    if (!engine_.DRUKUJ(text))
+        return;
     cursor.clearSelection();
     preview_->setTextCursor(cursor);
 }

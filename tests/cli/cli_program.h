@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+
 struct CliResult {
     int code = -1;
     QString out;
@@ -22,7 +26,29 @@ protected:
     CliResult run(const QStringList &args, const QString &today = QStringLiteral("2019.05.10"),
                   const QByteArray &input = QByteArray())
     {
+        return runLimited(args, std::nullopt, today, input);
+    }
+
+    // The program where no file may grow past `bytes`: the kernel refuses every write past
+    // that size (EFBIG), to tables, journals and output files alike, as a full disk refuses
+    // them. The limit binds root too, which file permissions do not.
+    CliResult runOnFullDisk(const QStringList &args, qint64 bytes = 0,
+                            const QByteArray &input = QByteArray())
+    {
+        return runLimited(args, bytes, QStringLiteral("2019.05.10"), input);
+    }
+
+    CliResult runLimited(const QStringList &args, std::optional<qint64> fileSizeLimit,
+                         const QString &today, const QByteArray &input)
+    {
         QProcess process;
+        if (fileSizeLimit)
+            process.setChildProcessModifier([bytes = rlim_t(*fileSizeLimit)] {
+                // A write past the limit fails with EFBIG instead of killing the program.
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{bytes, bytes};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KSIEGA_TODAY"), today);
         process.setProcessEnvironment(env);

@@ -33,7 +33,7 @@ static CommandRegistry testCommands()
         return int(CliSuccess);
     });
     commands.add("awaria", "zawsze zawodzi", [](CommandContext &) -> int {
-        throw std::runtime_error("Nie można otworzyć KSIEGA.DB");
+        throw std::runtime_error("Nie można otworzyć tabeli\rBaza : KSIEGA.DB");
     });
     return commands;
 }
@@ -56,7 +56,8 @@ TEST(Cli, UncaughtFailureEndsAsFailureWithItsMessage)
 {
     const CliRun run({"awaria"}, testCommands());
     EXPECT_EQ(run.code, CliFailed);
-    EXPECT_EQ(run.errors, "[błąd] Nie można otworzyć KSIEGA.DB\n");
+    EXPECT_EQ(run.errors, "[błąd] Nie można otworzyć tabeli\nBaza : KSIEGA.DB\n")
+        << "a line break of the message is one on the command line too";
 }
 
 TEST(Cli, UsageErrors)

@@ -21,6 +21,19 @@ TEST_F(CoreCommands, InitThenStatusShowsTheNewYear)
     EXPECT_TRUE(QFile::exists(at("2019/KSIEGA/SUMA.STR")));
 }
 
+TEST_F(CoreCommands, StatusFailsWhenATableWillNotOpen)
+{
+    ASSERT_EQ(run({"init", "--firma", "Test", "--rok", "2019"}).code, 0);
+    QFile table(at("2019/KSIEGA/OPISZG.DB"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    table.write(QByteArray(8192, 'x'));
+    table.close();
+    const CliResult status = run({"status"});
+    EXPECT_EQ(status.code, 1);
+    EXPECT_TRUE(status.err.contains("Błąd otwarcia bazy : Opis zdarzenia gospodarczego"))
+        << status.err.toStdString();
+}
+
 TEST_F(CoreCommands, InitRefusesToOverwrite)
 {
     ASSERT_EQ(run({"init", "--firma", "Test", "--rok", "2019"}).code, 0);

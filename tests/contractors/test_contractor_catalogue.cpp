@@ -76,7 +76,7 @@ TEST_F(ContractorCatalogue, ANumberTakenByAnotherProgramMeanwhileIsNotGivenAgain
 TEST_F(ContractorCatalogue, LeavingTheFullNameFillsAnEmptyShortNameOnly)
 {
     TDANE &d = startWith({});
-    AddContractor(d, prompter);
+    EXPECT_TRUE(AddContractor(d, prompter));
     const QString longName = QStringLiteral("Zakład Usług Różnych „Żuraw” Spółka Cywilna");
     SetContractorField(d.TKontrah, QStringLiteral("NAZWA1"), longName);
     EXPECT_EQ(currentText("SKROT"), longName.left(20));
@@ -87,7 +87,7 @@ TEST_F(ContractorCatalogue, LeavingTheFullNameFillsAnEmptyShortNameOnly)
     EXPECT_EQ(currentText("SKROT"), "Żuraw") << "a short name already typed is kept";
     EXPECT_TRUE(SaveContractor(d, prompter));
 
-    AddContractor(d, prompter);
+    EXPECT_TRUE(AddContractor(d, prompter));
     SetContractorField(d.TKontrah, QStringLiteral("NAZWA1"), QString());
     EXPECT_EQ(currentText("SKROT"), "");
     EXPECT_THROW(SetContractorField(d.TKontrah, QStringLiteral("NIEMA"), "x"), DbError);

@@ -20,7 +20,7 @@ TEST_F(ContractorNotes, TheLinkedDescriptionFollowsTheCatalogue)
     EnsureEditing(d.TKONTRAHo);
     d.TKONTRAHo.field("OPIS").setAsString("Płaci w terminie.\r\nStały klient.");
     d.TKONTRAHo.field("Wojew").setAsString("ŁÓDZKIE");
-    UnlinkContractorNotes(d, prompter);
+    EXPECT_TRUE(UnlinkContractorNotes(d, prompter));
     EXPECT_FALSE(d.TKONTRAHo.isEditing()) << "ending the link saves";
     EXPECT_EQ(d.TKONTRAHo.master(), nullptr);
 

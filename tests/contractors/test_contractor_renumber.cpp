@@ -73,7 +73,7 @@ TEST_F(ContractorRenumber, WhileTheDescriptionIsShownItFollowsTheNewNumber)
     EXPECT_TRUE(renumber(5, "6"));
     EXPECT_EQ(dane->TKONTRAHo.field("Tel1").asString(), "555");
     EXPECT_EQ(dane->TKONTRAHo.recordCount(), 1);
-    UnlinkContractorNotes(*dane, prompter);
+    EXPECT_TRUE(UnlinkContractorNotes(*dane, prompter));
 }
 
 TEST_F(ContractorRenumber, ABlankOrWrongNumberIsRefused)

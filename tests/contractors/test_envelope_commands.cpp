@@ -69,7 +69,7 @@ TEST_F(EnvelopeCommands, TheCurrentContractorsAddressGoesToThePrinter)
     TDANE &d = startWith({{1, "", "A", "Gdańsk"}});
     SetContractorField(d.TKontrah, "UL", "Długa 1");
     SetContractorField(d.TKontrah, "KOD", "80-001");
-    SaveContractor(d, prompter);
+    EXPECT_TRUE(SaveContractor(d, prompter));
     ASSERT_TRUE(SaveEnvelopeMarginEntries(EnvelopeMarginsFile(), "20", "30", prompter));
 
     OnePrinter printer;
@@ -106,7 +106,7 @@ TEST_F(EnvelopeCommands, NoPrinterOrNoContractorPrintsNothing)
 
     prompter.clear();
     prompter.enqueue(Answer::Ok);
-    DeleteContractor(d, prompter);
+    EXPECT_TRUE(DeleteContractor(d, prompter));
     prompter.clear();
     OnePrinter printer;
     EXPECT_FALSE(PrintContractorEnvelope(d.TKontrah, printer, EnvelopeMarginsFile(), prompter));

@@ -79,13 +79,13 @@ TEST_F(TableAccess, ReadOnlyTableOffersToClearTheAttribute)
 TEST_F(TableAccess, SaveTableReportsAFailedWriteAndCancels)
 {
     TDANE &d = start();
-    SaveTable(d.TUSER, prompter);
+    EXPECT_TRUE(SaveTable(d.TUSER, prompter));
     EXPECT_TRUE(prompter.messages().isEmpty()) << "browse state only flushes";
 
     d.TUSER.append();
     d.TUSER.field("KOD").setInteger(1); // the first user's code again
     d.TUSER.field("NAZWISKO").setAsString("Drugi");
-    SaveTable(d.TUSER, prompter);
+    EXPECT_FALSE(SaveTable(d.TUSER, prompter));
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0].text, "Błąd zapisu");
     EXPECT_EQ(prompter.messages()[0].icon, MessageIcon::Error);
@@ -96,7 +96,7 @@ TEST_F(TableAccess, SaveTableReportsAFailedWriteAndCancels)
     EXPECT_EQ(d.TUSER.state(), Cursor::State::Edit);
     d.TUSER.field("NAZWISKO").setAsString("Nowak Anna");
     EnsureEditing(d.TUSER);
-    SaveTable(d.TUSER, prompter);
+    EXPECT_TRUE(SaveTable(d.TUSER, prompter));
     Session other;
     Cursor reader(other, "TUSER");
     reader.setTableName(at("2019/KSIEGA/USER"));

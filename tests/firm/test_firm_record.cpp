@@ -68,7 +68,7 @@ TEST_F(FirmRecord, ClosingSavesBothRecordsAndTheCaptionTakesTheNewShortName)
     set(d, "OBRDATA", "04.01");
     set(d, "ACYKL", "14");
     EXPECT_THROW(set(d, "ARCHDNI", "dużo"), DbError);
-    SaveFirmData(d);
+    EXPECT_TRUE(SaveFirmData(d));
     EXPECT_FALSE(d.TFIRMA.isEditing());
     EXPECT_FALSE(d.TPARA.isEditing());
     EXPECT_EQ(MainWindowCaption("RAZEDO 2019", FirmDataClosed(d)), "RAZEDO 2019 Żółw Sp. j.");
@@ -100,7 +100,7 @@ TEST_F(FirmRecord, TaxpayersAreNeverTakenForTheFirm)
     d.TFIRMA.remove();
     EXPECT_EQ(FirmShortName(d), "");
     set(d, "SKROT", "Nowa");
-    SaveFirmData(d);
+    EXPECT_TRUE(SaveFirmData(d));
     EXPECT_EQ(FirmShortName(d), "Nowa");
     d.TFIRMA.setFiltered(false);
     EXPECT_EQ(d.TFIRMA.recordCount(), 2);

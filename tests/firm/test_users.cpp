@@ -44,7 +44,7 @@ TEST_F(Users, ChangingTheUserRenamesTheRunAndDeletingItsRowDoesNot)
     EXPECT_TRUE(DeleteUser(d));
     EXPECT_EQ(userRows(d.TUSER), QStringList({"1 Kowalski Jan"}));
     EXPECT_EQ(environment.userName, "Nowak Anna") << "the run keeps its name";
-    CloseUsers(d);
+    EXPECT_TRUE(CloseUsers(d));
     EXPECT_EQ(environment.userName, "Nowak Anna");
 }
 
@@ -74,20 +74,20 @@ TEST_F(Users, ClosingSavesTheTypedRowAndDropsAnUntouchedOne)
 {
     TDANE &d = start();
     NewUser(d);
-    CloseUsers(d);
+    EXPECT_TRUE(CloseUsers(d));
     EXPECT_FALSE(d.TUSER.isEditing());
     EXPECT_EQ(userRows(d.TUSER), QStringList({"1 Kowalski Jan"}));
 
     NewUser(d);
     d.TUSER.field("KOD").setInteger(5);
     d.TUSER.field("NAZWISKO").setAsString("Wiśniewska Zofia");
-    CloseUsers(d);
+    EXPECT_TRUE(CloseUsers(d));
     EXPECT_EQ(environment.userName, "Kowalski Jan") << "closing does not change the user";
 
     NewUser(d);
     d.TUSER.field("KOD").setInteger(5);
     d.TUSER.field("NAZWISKO").setAsString("Dubel");
-    CloseUsers(d);
+    EXPECT_FALSE(CloseUsers(d));
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0].text, "Błąd zapisu");
 
@@ -103,7 +103,7 @@ TEST_F(Users, WithoutTheUserTableEntriesAreStampedAsMissingUser)
     EXPECT_EQ(savedEntryStamp(d), "Brak użytkownika");
     NewUser(d);
     ChangeUser(d);
-    CloseUsers(d);
+    EXPECT_TRUE(CloseUsers(d));
     EXPECT_FALSE(DeleteUser(d));
     EXPECT_THROW(AddUser(d, "Nowy"), DbError);
     EXPECT_EQ(environment.userName, "Brak użytkownika");

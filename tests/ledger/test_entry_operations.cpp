@@ -52,7 +52,7 @@ TEST_F(EntryOperations, UnderAllMonthsSavingNeverAsks)
     TDANE &d = start();
     SelectWorkingMonth(d, "02");
     ASSERT_TRUE(NewEntry(d));
-    SaveEntry(d);
+    EXPECT_TRUE(SaveEntry(d));
     SelectWorkingMonth(d, "13");
     ASSERT_TRUE(EditEntry(d));
     d.TKSIEGA.field("MC").setAsString("01");

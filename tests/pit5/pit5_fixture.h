@@ -83,7 +83,7 @@ protected:
         view.field(QStringLiteral("ZAPAS4")).setAsString(QString::fromUtf8(taxpayer.share));
         view.field(QStringLiteral("ZL1")).setBoolean(taxpayer.flatRate);
         view.field(QStringLiteral("ZL2")).setBoolean(taxpayer.rental);
-        SaveTaxpayer(*dane, prompter);
+        EXPECT_TRUE(SaveTaxpayer(*dane, prompter));
         return int(view.field(QStringLiteral("NR")).asInteger());
     }
 

@@ -35,7 +35,7 @@ protected:
         addTaxpayer({.nip = "1234567890", .flatRate = flatRate});
         ASSERT_EQ(NewDeclaration(*dane, prompter), NewDeclarationResult::Created);
         type({{"P4", "03-2019"}, {"K71", "50000"}, {"K72", "20000,40"}});
-        SaveDeclaration(*dane, prompter);
+        EXPECT_TRUE(SaveDeclaration(*dane, prompter));
         prompter.clear();
     }
 
@@ -45,7 +45,7 @@ protected:
         EnsureEditing(parameters);
         for (const auto &[field, value] : values)
             parameters.field(QString::fromLatin1(field)).setAsString(QString::fromLatin1(value));
-        SaveTable(parameters, prompter);
+        EXPECT_TRUE(SaveTable(parameters, prompter));
         ASSERT_FALSE(parameters.isEditing());
     }
 
@@ -139,7 +139,7 @@ TEST_F(DeclarationPrintoutTest, EveryTextStaysInsideItsRectangle)
     type({{"P5", "Pierwszy Urząd Skarbowy w Krakowie-Śródmieście przy ulicy Wielopole"},
           {"K68", "Przedsiębiorstwo Handlowo-Usługowe Kowalski i Wspólnicy s.c."},
           {"K70", "33,33"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     for (int page = 4; page >= 1; --page) {
         preview(page);
         for (const CanvasItem &item : canvas.texts()) {
@@ -201,7 +201,7 @@ TEST_F(DeclarationPrintoutTest, RuleOfTaxationPrintsAsOneMarkAndNoneOutsideItsVa
 {
     workedExample();
     type({{"L92", "1"}, {"L108", "3"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     preview(4);
     const auto markOf = [&](const char *field, int rule) {
         return textIn(canvas,
@@ -216,7 +216,7 @@ TEST_F(DeclarationPrintoutTest, RuleOfTaxationPrintsAsOneMarkAndNoneOutsideItsVa
     EXPECT_EQ(canvas.textLines().count("X"), 1);
 
     type({{"L92", ""}, {"L108", "0"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     preview(4);
     EXPECT_EQ(markOf("L92", 0), " ") << "no rule, no mark";
     EXPECT_EQ(markOf("L108", 0), "X");
@@ -227,7 +227,7 @@ TEST_F(DeclarationPrintoutTest, AMemoLongerThanItsBoxIsCutVisibly)
 {
     workedExample();
     type({{"P57", "1/2019\n2/2019\n3/2019\n4/2019\n5/2019\n6/2019\n7/2019"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     preview(3);
     const QRectF memo = box(DeclarationForm::Scale, 3, "P57").valueMm;
     QStringList lines;

@@ -23,7 +23,7 @@ protected:
     {
         ASSERT_EQ(NewDeclaration(*dane, prompter), NewDeclarationResult::Created);
         type({{"P4", period}});
-        SaveDeclaration(*dane, prompter);
+        EXPECT_TRUE(SaveDeclaration(*dane, prompter));
         ASSERT_FALSE(dek().isEditing());
     }
 
@@ -193,7 +193,7 @@ TEST_F(DeclarationWorkflow, MissingSumsStillBringContributions)
     prompter.clear();
     prompter.enqueue(Answer::Cancel);
     type({{"P34", "1"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     EXPECT_FALSE(ImportLedgerData(*dane, prompter));
     EXPECT_EQ(amount("P34"), zl("1"));
 }
@@ -216,11 +216,11 @@ TEST_F(DeclarationWorkflow, CopyRecomputesFromTheCopiedInputs)
     addTaxpayer({});
     newDeclaration("04-2019");
     type({{"K71", "50000"}, {"K72", "20000,40"}, {"P37", "remont\nłazienki"}});
-    SaveDeclaration(*dane, prompter);
+    EXPECT_TRUE(SaveDeclaration(*dane, prompter));
     const qint64 original = dek().field("AUTO").asInteger();
     setConstant(15, "WARTOSC", "0");
 
-    CopyDeclaration(*dane, prompter);
+    EXPECT_TRUE(CopyDeclaration(*dane, prompter));
     EXPECT_FALSE(dek().isEditing());
     EXPECT_NE(dek().field("AUTO").asInteger(), original);
     EXPECT_EQ(dek().recordCount(), 2);
@@ -248,11 +248,11 @@ TEST_F(DeclarationWorkflow, DeleteAndCloseAsk)
 
     ASSERT_EQ(NewDeclaration(*dane, prompter), NewDeclarationResult::Created);
     prompter.enqueue(Answer::No);
-    CloseDeclaration(*dane, prompter);
+    EXPECT_TRUE(CloseDeclaration(*dane, prompter));
     EXPECT_EQ(messageTexts().last(), "Czy zapisać zmiany ?");
     EXPECT_EQ(dek().recordCount(), 0);
     ASSERT_EQ(NewDeclaration(*dane, prompter), NewDeclarationResult::Created);
     prompter.enqueue(Answer::Yes);
-    CloseDeclaration(*dane, prompter);
+    EXPECT_TRUE(CloseDeclaration(*dane, prompter));
     EXPECT_EQ(dek().recordCount(), 1);
 }

@@ -21,7 +21,7 @@ TEST_F(TaxpayerRegister, NewTaxpayerFollowsTheLastNumber)
     NewTaxpayer(*dane);
     EXPECT_EQ(view().field("NAZWISKO").asString(), "Nowy");
     EXPECT_EQ(view().field("NR").asString(), "0");
-    SaveTaxpayer(*dane, prompter);
+    EXPECT_TRUE(SaveTaxpayer(*dane, prompter));
     EXPECT_EQ(view().field("NR").asInteger(), 3);
     // The firm's own record, a natural person, leads the register without a number.
     EXPECT_EQ(numbers(), QStringList({"", "1", "2", "3"}));
@@ -32,13 +32,13 @@ TEST_F(TaxpayerRegister, TypedNumberIsKeptAndNavigatorInsertIsNumbered)
     addTaxpayer({});
     NewTaxpayer(*dane);
     view().field("NR").setInteger(7);
-    SaveTaxpayer(*dane, prompter);
+    EXPECT_TRUE(SaveTaxpayer(*dane, prompter));
     EXPECT_EQ(view().field("NR").asInteger(), 7);
 
     InsertTaxpayer(*dane);
     view().field("NAZWISKO").setAsString("Wiśniewska");
     view().field("NR").clear(); // a blank number would make the record the firm's own
-    SaveTaxpayer(*dane, prompter);
+    EXPECT_TRUE(SaveTaxpayer(*dane, prompter));
     EXPECT_EQ(view().field("NR").asInteger(), 8);
 }
 
@@ -86,12 +86,12 @@ TEST_F(TaxpayerRegister, DeleteAndCloseAsk)
 
     NewTaxpayer(*dane);
     prompter.enqueue(Answer::No);
-    CloseTaxpayerRegister(*dane, prompter);
+    EXPECT_TRUE(CloseTaxpayerRegister(*dane, prompter));
     EXPECT_EQ(prompter.messages().last().text, "Czy zapisać zmiany ?");
     EXPECT_EQ(numbers(), QStringList({""}));
     NewTaxpayer(*dane);
     prompter.enqueue(Answer::Yes);
-    CloseTaxpayerRegister(*dane, prompter);
+    EXPECT_TRUE(CloseTaxpayerRegister(*dane, prompter));
     EXPECT_EQ(numbers(), QStringList({"", "1"}));
 }
 

@@ -280,6 +280,38 @@ TEST_F(CursorEditing, TransactionIsAllOrNothing)
     EXPECT_EQ(reader.recordCount(), 3);
 }
 
+// A walk inside a larger one gives up: nothing of the larger one may commit, neither what came
+// before the inner walk nor the writes the outer walk still makes after it.
+TEST_F(CursorEditing, AnInnerRollbackFailsTheWholeWalk)
+{
+    cursor.open();
+    add("01", 1);
+    cursor.beginTransaction();
+    add("01", 2);
+    cursor.beginTransaction();
+    add("01", 3);
+    cursor.rollback();
+    EXPECT_TRUE(cursor.inTransaction()) << "the outer walk is still open";
+    add("01", 4);
+    EXPECT_THROW(cursor.beginTransaction(), DbError) << "no new walk inside a failed one";
+    EXPECT_THROW(cursor.commit(), DbError);
+    EXPECT_FALSE(cursor.inTransaction());
+    EXPECT_EQ(walk(), (std::vector<qint64>{1}));
+
+    cursor.beginTransaction();
+    cursor.beginTransaction();
+    add("01", 5);
+    cursor.rollback();
+    cursor.rollback();
+    cursor.beginTransaction();
+    add("01", 6);
+    cursor.commit();
+    Cursor reader(session, "TCZYTELNIK");
+    reader.setTableName(path("KSIEGA"));
+    reader.open();
+    EXPECT_EQ(reader.recordCount(), 2) << "the failed walk is over once the outer one ends";
+}
+
 TEST_F(CursorEditing, ViewsHearOfChangesUnlessControlsAreDisabled)
 {
     cursor.open();

@@ -20,7 +20,7 @@ TEST(TextChannel, WithoutItsCodePageNoFileIsMade)
     TextChannel channel;
     EXPECT_TRUE(channel.unavailable().isEmpty());
     ASSERT_TRUE(channel.open(path, TextChannel::Target::File));
-    channel.writeLine(QStringLiteral("Łódź"));
+    EXPECT_TRUE(channel.writeLine(QStringLiteral("Łódź")));
     channel.close();
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));

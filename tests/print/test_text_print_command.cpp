@@ -71,6 +71,23 @@ TEST_F(TextPrintCommand, FileThatCannotBeWrittenFails)
     EXPECT_EQ(prompter.messages().constLast().text, "Błąd otwarcia pliku : " + path("brak/x.txt"));
 }
 
+// Qt's own English remark on the PDF it could not begin stays off the error stream; the
+// program's message says what failed.
+TEST_F(TextPrintCommand, ProgramReportsAPdfItCannotMakeInItsOwnWords)
+{
+    QProcess process;
+    process.start(KSIEGA_CLI_PATH, {"text-print", "--wyjscie", "pdf", "--plik", path("brak/x.pdf")});
+    process.write("linia\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(errors.startsWith("[błąd] Błąd otwarcia drukarki")) << errors.toStdString();
+    for (const QString &line : errors.split('\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.startsWith('[')) << "not the program's message: " << line.toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+}
+
 // The program itself, as a script would run it: a PDF with the header line and the text.
 TEST_F(TextPrintCommand, ProgramWritesAReadablePdf)
 {

@@ -20,7 +20,7 @@ protected:
         addTaxpayer({.nip = "1234567890"});
         ASSERT_EQ(NewDeclaration(*dane, prompter), NewDeclarationResult::Created);
         type({{"K71", "50000"}, {"K72", "20000,40"}});
-        SaveDeclaration(*dane, prompter);
+        EXPECT_TRUE(SaveDeclaration(*dane, prompter));
         window = std::make_unique<TPIT5F>(*dane);
         window->setPrinters(&printers);
         window->FormShow();
