@@ -297,14 +297,15 @@ void TKONF::NowyKontrahentClick()
 void TKONF::ZapiszClick()
 {
     binder_.updateRecord();
-    if (SaveContractor(dane_, dane_.prompter()))
-        showCount();
+    // A failed save has been reported and the change dropped: nothing more to do.
+    static_cast<void>(SaveContractor(dane_, dane_.prompter()));
 }
 
 void TKONF::UsunKontrahentaClick()
 {
-    if (DeleteContractor(dane_, dane_.prompter()))
-        showCount();
+    // The count is shown again either way: the list may have changed meanwhile.
+    static_cast<void>(DeleteContractor(dane_, dane_.prompter()));
+    showCount();
 }
 
 void TKONF::ZamknijClick()

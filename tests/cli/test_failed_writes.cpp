@@ -25,7 +25,8 @@ protected:
         return all;
     }
 
-    // The command fails on a full disk and the tables read back as before.
+    // The command fails on a full disk, the tables read back as before and every one of
+    // them passes the integrity check.
     void expectRefused(const QStringList &args, const QStringList &tables, qint64 bytes = 0,
                        const QByteArray &input = QByteArray())
     {
@@ -36,6 +37,8 @@ protected:
         EXPECT_EQ(result.out, "") << command;
         EXPECT_TRUE(result.err.contains("[błąd]")) << command << '\n' << result.err.toStdString();
         EXPECT_EQ(dumps(tables), before) << command;
+        const CliResult check = run({"check"});
+        EXPECT_EQ(check.code, 0) << command << '\n' << check.out.toStdString();
     }
 };
 
