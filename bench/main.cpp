@@ -10,6 +10,7 @@
 #include "posting_bench.h"
 #include "startup_bench.h"
 #include "text_transfer_bench.h"
+#include "year_opening_bench.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
     benchMaintenance(folder.path(), report);
     benchJpk(folder.path(), report);
     benchLedgerPrint(folder.path(), report);
+    benchYearOpening(folder.path(), report);
     report.print(out);
     return 0;
 }

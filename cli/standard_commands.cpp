@@ -13,6 +13,7 @@
 #include "cli/print_commands.h"
 #include "cli/stock_taking_commands.h"
 #include "cli/table_text_commands.h"
+#include "cli/year_commands.h"
 
 CommandRegistry standardCommands()
 {
@@ -30,5 +31,6 @@ CommandRegistry standardCommands()
     addMaintenanceCommands(registry);
     addStockTakingCommands(registry);
     addJpkCommands(registry);
+    addYearCommands(registry);
     return registry;
 }

@@ -36,9 +36,11 @@ void UpgradeParameterTable(Cursor &parameters);
 // record; silent when it cannot.
 void AddParameterFields(Cursor &parameters);
 
-// Creates the table file `target` with the source's fields and indexes; with `copy` it also
-// takes over every record, blanking the fields of `clearList` ("A;B;C"); with `zeroOnly`
-// (and no copy) it takes the records whose first index field is "0". False when the target
-// exists or a step failed.
+// Creates the table file `target` with the source file's own schema (fields, indexes and,
+// for a companion program's plain table, its declared columns as they are); with `copy` it
+// also takes over every record, blanking the fields of `clearList` ("A;B;C", by column name
+// in any letter case); with `zeroOnly` (and no copy) it takes the records whose first index
+// field is "0". The target appears whole or not at all. False when the target exists (it is
+// left untouched) or could not be made, which is reported as "Nie mozna utworzyć tabeli".
 bool CopyTableStructure(Cursor &source, const QString &target, bool copy,
                         const QString &clearList, bool zeroOnly, Prompter &prompter);

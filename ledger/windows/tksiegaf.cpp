@@ -24,6 +24,8 @@
 #include "ledger/windows/topiszgf.h"
 #include "maintenance/windows/tarchf.h"
 #include "maintenance/windows/tawariaf.h"
+#include "maintenance/windows/tksiegaf6.h"
+#include "maintenance/windows/trokf.h"
 #include "platform/app_info.h"
 #include "platform/prompter.h"
 #include "platform/widgets/field_binder.h"
@@ -146,8 +148,8 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Kasowanie danych demonstracyjnych"),
                [this] { Kasowaniedanychdemonstracyjnych1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Naprawa Indeksów"), [this] { NaprawaIndeksw1Click(); });
-    addCommand(tools, QStringLiteral("Narzędzia/Zmiana roku"), {});
-    addCommand(tools, QStringLiteral("Narzędzia/Otwarcie roku"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Zmiana roku"), [this] { Zmianaroku1Click(); });
+    addCommand(tools, QStringLiteral("Narzędzia/Otwarcie roku"), [this] { Otwarcieroku1Click(); });
 
     QMenu *imports = menuBar()->addMenu(QStringLiteral("Import danych"));
     addCommand(imports, QStringLiteral("Import danych/Sprzedaż"), {});
@@ -200,7 +202,7 @@ void TKSIEGAF::buildToolBar()
          [this] { Edytujzapis1Click(); }},
         {QStringLiteral("Zestawienie zbiorcze danych"), QStyle::SP_FileDialogListView,
          [this] { Zestawieniezbiorcze1Click(); }},
-        {QStringLiteral("Zmiana roku"), QStyle::SP_BrowserReload, {}},
+        {QStringLiteral("Zmiana roku"), QStyle::SP_BrowserReload, [this] { Zmianaroku1Click(); }},
     };
     for (const Button &button : buttons) {
         QAction *action = bar->addAction(style()->standardIcon(button.icon), button.hint);
@@ -660,6 +662,21 @@ void TKSIEGAF::JPKPKPIR1Click()
     request.schemaDirectory = InstalledJpkSchemaDirectory();
     if (const std::optional<JpkSummary> summary = ExportJpkPkpir(dane_, request, dane_.prompter()))
         dane_.prompter().inform(JpkSummaryText(*summary), QStringLiteral("JPK_PKPIR"));
+}
+
+void TKSIEGAF::Zmianaroku1Click()
+{
+    if (!yearChange_)
+        yearChange_ = std::make_unique<TKSIEGAF6>(dane_, this);
+    if (yearChange_->execute())
+        tablesReopened();
+}
+
+void TKSIEGAF::Otwarcieroku1Click()
+{
+    if (!yearOpening_)
+        yearOpening_ = std::make_unique<TROKF>(dane_, this);
+    yearOpening_->execute();
 }
 
 void TKSIEGAF::startCompanion(CompanionProgram program)

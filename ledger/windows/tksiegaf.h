@@ -43,8 +43,10 @@ class TKSIEGAF2;
 class TKSIEGAF3;
 class TKSIEGAF8;
 class TKsiegaD3;
+class TKSIEGAF6;
 class TOPISZGF;
 class TPIT5F;
+class TROKF;
 enum class CompanionProgram;
 
 class TKSIEGAF : public QMainWindow {
@@ -100,6 +102,8 @@ public:
     void NaprawaIndeksw1Click();
     void Spisznatury1Click();
     void JPKPKPIR1Click();
+    void Zmianaroku1Click();
+    void Otwarcieroku1Click();
     void EwidencjaVAT1Click();
     void Zivedez1Click();
     void Przelewy1Click();
@@ -204,4 +208,6 @@ private:
     std::unique_ptr<Report> titlePage_;
     std::unique_ptr<TKsiegaD3> statement_;
     std::unique_ptr<TKSIEGAF8> printParameters_;
+    std::unique_ptr<TKSIEGAF6> yearChange_;
+    std::unique_ptr<TROKF> yearOpening_;
 };

@@ -1,0 +1,98 @@
+// Opening the next year and changing to it from the ledger window's menu.
+
+#include "ledger/month_view.h"
+#include "ledger/windows/ledger_grid_model.h"
+#include "ledger_window_fixture.h"
+#include "maintenance/windows/tksiegaf6.h"
+#include "maintenance/windows/trokf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+template <typename Window>
+Window *activeModal()
+{
+    return qobject_cast<Window *>(QApplication::activeModalWidget());
+}
+
+} // namespace
+
+using YearWindows = LedgerWindowTest;
+
+TEST_F(YearWindows, OpenTheNextYearChangeToItAndBack)
+{
+    TKSIEGAF &w = open("'01','02'");
+    const QString root = dane->environment().dataRoot;
+    SelectWorkingMonth(*dane, "13");
+    const int entries2019 = dane->TKSIEGA.recordCount();
+    ASSERT_GT(entries2019, 0);
+    const QColor posted = w.monthButton(1)->palette().color(QPalette::Button);
+
+    whileModal([&] { w.action("Narzędzia/Otwarcie roku")->trigger(); }, [&] {
+        TROKF *opening = activeModal<TROKF>();
+        ASSERT_NE(opening, nullptr);
+        EXPECT_EQ(opening->windowTitle(), "Otwarcie baz na nowy rok");
+        EXPECT_EQ(opening->erok()->text(), "2020");
+        EXPECT_EQ(opening->srok()->text(), "2019");
+        EXPECT_EQ(opening->edr()->text(), root);
+        EXPECT_TRUE(opening->ememo()->isReadOnly());
+        opening->startButton()->click();
+        const QStringList log = opening->ememo()->toPlainText().split('\n');
+        EXPECT_EQ(log.value(0), "Generowanie nowego roku.");
+        EXPECT_EQ(log.value(1), "Baza danych w katalogu : " + root + "2019");
+        EXPECT_EQ(log.value(2), "Tworzenie katalogu :" + root + "2020");
+        EXPECT_TRUE(log.contains("Tworzenie bazy :" + root + "2020/KSIEGA/SUMA.DB"));
+        EXPECT_EQ(log.last(), "KONIEC.");
+        saveScreenshot(*opening, "TROKF");
+        opening->closeButton()->click();
+    });
+    EXPECT_EQ(dane->environment().workingYear, "2019") << "opening a year does not change to it";
+    EXPECT_TRUE(prompter.messages().isEmpty());
+
+    whileModal([&] { w.action("Pasek/Zmiana roku")->trigger(); }, [&] {
+        TKSIEGAF6 *change = activeModal<TKSIEGAF6>();
+        ASSERT_NE(change, nullptr);
+        EXPECT_EQ(change->windowTitle(), "Zmiana roku.");
+        ASSERT_EQ(change->lrok()->count(), 2) << "the new year is offered at once";
+        EXPECT_EQ(change->lrok()->currentItem()->text(), "2019");
+        change->lrok()->setCurrentRow(1);
+        saveScreenshot(*change, "TKSIEGAF6");
+        change->changeButton()->click();
+    });
+    EXPECT_EQ(w.yearPanel()->text(), "2020");
+    EXPECT_EQ(dane->environment().workingMonth, "01");
+    EXPECT_TRUE(w.monthButton(1)->font().bold());
+    EXPECT_NE(w.monthButton(1)->palette().color(QPalette::Button), posted)
+        << "the month buttons are drawn for the new year, where nothing is posted";
+    EXPECT_EQ(w.model().rowCount(), 0) << "the new year's ledger is empty";
+    EXPECT_EQ(dane->TKSIEGA.tablePath(), root + "2020/KSIEGA/KSIEGA.DB");
+
+    dane->TKSIEGA.append();
+    dane->TKSIEGA.field("LP").setInteger(1);
+    dane->TKSIEGA.field("MC").setAsString("01");
+    dane->TKSIEGA.field("DATA").setAsString("2020.01.02");
+    dane->TKSIEGA.post();
+    w.refreshMonthView();
+    EXPECT_EQ(w.model().rowCount(), 1);
+
+    whileModal([&] { w.action("Narzędzia/Zmiana roku")->trigger(); }, [&] {
+        TKSIEGAF6 *change = activeModal<TKSIEGAF6>();
+        ASSERT_NE(change, nullptr);
+        EXPECT_EQ(change->lrok()->currentItem()->text(), "2020");
+        change->lrok()->setCurrentRow(0);
+        change->changeButton()->click();
+    });
+    EXPECT_EQ(w.yearPanel()->text(), "2019");
+    EXPECT_EQ(dane->environment().workingMonth, "01");
+    EXPECT_EQ(dane->environment().lastPostedMonth, 2);
+    EXPECT_EQ(w.monthButton(1)->palette().color(QPalette::Button), posted);
+    SelectWorkingMonth(*dane, "13");
+    EXPECT_EQ(dane->TKSIEGA.recordCount(), entries2019);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
