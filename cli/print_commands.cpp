@@ -110,7 +110,7 @@ static int printLines(CommandContext &context, QTextStream &input)
     }
     engine.STOP(options.header);
     // The printer's lines go out at the end, where a device that failed says so.
-    return engine.outputComplete() && !job.errorShown() ? CliSuccess : CliFailed;
+    return engine.outputComplete() ? CliSuccess : CliFailed;
 }
 
 static CommandEntry textPrintCommand(CommandFunction run)

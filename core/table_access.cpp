@@ -36,32 +36,60 @@ void offerToClearReadOnly(Cursor &cursor, const QString &basePath, Prompter &pro
                                           "Proszę atrybuty bazy zmienic ręcznie."));
     }
     cursor.setTableName(basePath + QStringLiteral(".DB"));
-    const auto reportFailure = [&](const DbError &failure) {
+    cursor.open();
+}
+
+void writeStructureFileOnce(const Cursor &cursor)
+{
+    const QFileInfo table(cursor.tablePath());
+    const QString structure = table.path() + QLatin1Char('/') + table.completeBaseName()
+                              + QStringLiteral(".STR");
+    if (fileExistsCaseInsensitive(structure))
+        return;
+    // A second look at the table, as the file sees it, not as this cursor was set up.
+    TableDef definition;
+    try {
+        definition = readTableDefinition(cursor.tablePath());
+    } catch (const DbError &) {
+        return;
+    }
+    writeStructureFile(structure, definition);
+}
+
+// ".../KSIEGA/KSIEGA" is a year's book; "KSIEGA" alone is the parameter table.
+bool isLedgerTable(const QString &basePath)
+{
+    const QFileInfo table(basePath);
+    return table.fileName().compare(QLatin1String("KSIEGA"), Qt::CaseInsensitive) == 0
+           && QFileInfo(table.path()).fileName().compare(QLatin1String("KSIEGA"),
+                                                         Qt::CaseInsensitive)
+                  == 0;
+}
+
+} // namespace
+
+bool OpenTableChecked(Cursor &cursor, const QString &basePath, const QString &displayName,
+                      WorkingEnvironment &environment, Prompter &prompter)
+{
+    if (!displayName.isEmpty() && environment.openedTables.size() < OpenedTableListLimit)
+        environment.openedTables << basePath;
+    cursor.close();
+    cursor.setTableName(basePath + QStringLiteral(".DB"));
+    try {
+        cursor.open();
+        if (cursor.isReadOnly())
+            offerToClearReadOnly(cursor, basePath, prompter);
+    } catch (const DbError &failure) {
         // A held table is whole: the advice for a damaged one would have the user repair
         // indexes or restore an archive and lose what was written since.
         if (failure.isBusy()) {
             prompter.error(failure.message());
             environment.abort = true;
-            return;
+        } else if (!displayName.isEmpty()) {
+            prompter.inform(openErrorText(displayName, basePath));
+            environment.unopenedTables << basePath + QStringLiteral(".DB");
         }
-        if (displayName.isEmpty())
-            return;
-        prompter.inform(openErrorText(displayName, basePath));
-        environment.unopenedTables << basePath + QStringLiteral(".DB");
-    };
-    try {
-        cursor.open();
-    } catch (const DbError &failure) {
-        reportFailure(failure);
         return false;
-    }
-    if (cursor.isReadOnly()) {
-        try {
-            offerToClearReadOnly(cursor, basePath, prompter);
-        } catch (const DbError &failure) {
-            reportFailure(failure);
-            return false;
-        }
     }
     if (basePath.right(5).compare(QLatin1String("FIRMA"), Qt::CaseInsensitive) == 0) {
         try {

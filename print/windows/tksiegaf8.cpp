@@ -85,6 +85,7 @@ void TKSIEGAF8::FormClose()
 {
     binder_->updateRecord();
     Cursor &parameters = dane_.TPARA;
+    // A failed save has said so and dropped the change; the dialog closes either way.
     if (parameters.isEditing())
-        SaveTable(parameters, dane_.prompter());
+        static_cast<void>(SaveTable(parameters, dane_.prompter()));
 }
