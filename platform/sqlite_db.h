@@ -43,8 +43,10 @@
 // Transactions. A write outside a transaction is its own commit and is on disk when it
 // returns. begin()/commit() nest per connection, so a walk inside a larger one commits with
 // the outer one; a failure rolls back the whole outer transaction. Each table file is its
-// own connection and commits on its own: a command that writes several table files
-// commits them one after another.
+// own connection; a command that writes several table files holds them in one
+// JointTransaction, which attaches the others to the first file's connection, so SQLite's
+// multi-file commit (its master journal) puts all of them on disk or none. An inner rollback
+// fails the whole walk: its later writes are never committed.
 //
 // Collation version. A text index is kept in the order of the Polish collations, so that
 // order is part of the file: an index built in one order and searched in another misses
