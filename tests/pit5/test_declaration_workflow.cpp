@@ -148,7 +148,7 @@ TEST_F(DeclarationWorkflow, TheShareMultipliesAsTheDecimalTypedAndMustLieWithinA
     plainSql("2019/DRUKI/DPIT5.DB", "UPDATE DPIT5 SET K70 = 1e308");
     dek().refresh();
     prompter.enqueue(Answer::Ok);
-    EXPECT_THROW(ImportLedgerData(*dane, prompter), DbError);
+    EXPECT_THROW(static_cast<void>(ImportLedgerData(*dane, prompter)), DbError);
     EXPECT_FALSE(dek().isEditing());
     EXPECT_EQ(amount("K71"), zl("0,0073"));
 }
