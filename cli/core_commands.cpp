@@ -3,6 +3,8 @@
 #include "cli/cli_session.h"
 #include "cli/table_dump.h"
 #include "core/new_data_root.h"
+#include "imports/demo_companion_tables.h"
+#include "platform/paths.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/table_files.h"
@@ -10,6 +12,14 @@
 #include <QRegularExpression>
 
 namespace {
+
+// The month after this one in the current year, so that the demo's working month imports its
+// depreciation and the next one shows the refusal; December of any other year.
+int demoUnpostedAssetsMonth(const QString &year)
+{
+    const QDate day = today();
+    return year.toInt() == day.year() ? day.month() % 12 + 1 : 12;
+}
 
 int init(CommandContext &context)
 {
@@ -31,6 +41,9 @@ int init(CommandContext &context)
         return usageError(context,
                           QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
     createDataRoot(request);
+    if (request.demo)
+        WriteDemoCompanionTables(request.dataRoot.isEmpty() ? QString() : withTrailingSlash(request.dataRoot),
+                                 request.year, demoUnpostedAssetsMonth(request.year));
     context.out << QStringLiteral("Założono dane firmy \"%1\" na rok %2.\n")
                        .arg(request.firmName, request.year);
     return CliSuccess;

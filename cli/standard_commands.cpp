@@ -4,6 +4,7 @@
 #include "cli/core_commands.h"
 #include "cli/entry_commands.h"
 #include "cli/firm_commands.h"
+#include "cli/import_commands.h"
 #include "cli/jpk_commands.h"
 #include "cli/ledger_print_commands.h"
 #include "cli/maintenance_commands.h"
@@ -28,6 +29,7 @@ CommandRegistry standardCommands()
     addContractorCommands(registry);
     addPit5Commands(registry);
     addTableTextCommands(registry);
+    addImportCommands(registry);
     addMaintenanceCommands(registry);
     addStockTakingCommands(registry);
     addJpkCommands(registry);

@@ -4,17 +4,7 @@
 
 namespace {
 
-struct DemoContractor {
-    int number;
-    const char *nip;
-    const char *shortName;
-    const char *name;
-    const char *postalCode;
-    const char *town;
-    const char *street;
-};
-
-const DemoContractor contractors[] = {
+const QList<DemoContractor> contractors = {
     {1, "526-000-12-46", "HURTOWNIA ŁAD", "Hurtownia Spożywcza „Ład” Sp. z o.o.", "00-950",
      "WARSZAWA", "ul. Żelazna 12"},
     {2, "677-000-21-37", "KWIACIARNIA RÓŻA", "Kwiaciarnia Róża Anna Żak", "30-001", "KRAKÓW",
@@ -55,6 +45,11 @@ void set(Cursor &table, const char *field, const QString &value)
 }
 
 } // namespace
+
+const QList<DemoContractor> &DemoContractors()
+{
+    return contractors;
+}
 
 void writeDemoContractors(Cursor &table)
 {

@@ -26,6 +26,12 @@ const QList<ParameterField> &ParameterFields()
         margin("ML", "Korekta marginesu przy nadruku PIT 5: lewy [mm]"),
         margin("MG", "Korekta marginesu przy nadruku PIT 5: górny [mm]"),
         choice("ZL1", "Rodzaj wydruku PIT 5: tak — wydruk (A4), nie — nadruk (A4)"),
+        {QStringLiteral("L3"),
+         QStringLiteral("Rodzaj importu sprzedaży: 0 — import wszystkich faktur, 1 — import "
+                        "zbiorczy miesięczny"),
+         false, 0, 1},
+        choice("B1", "Import pozycji analitycznych, jeżeli pozycje są przypisane do różnych "
+                     "kolumn księgi"),
     };
     return fields;
 }

@@ -28,6 +28,13 @@ bool TNAGFilterRecord(const TDANE &dane, Cursor &headers)
            == environment.workingYear + QLatin1Char('.') + environment.workingMonth;
 }
 
+// Positions the invoicing program made itself (a non-zero `AUTO`) are no part of the sale.
+bool TPOZFilterRecord(Cursor &positions)
+{
+    const QString automatic = QStringLiteral("AUTO");
+    return !positions.hasField(automatic) || positions.field(automatic).asInteger() == 0;
+}
+
 } // namespace
 
 void installImportRules(TDANE &dane)
@@ -42,6 +49,8 @@ void installImportRules(TDANE &dane)
 
     dane.TPOZ.setIndexFieldNames(QStringLiteral("RD;ROK;MC;NRD"));
     dane.TPOZ.setMaster(&dane.TNAG, QStringLiteral("RD;ROK;MC;NRD"));
+    dane.TPOZ.setFilterHook(TPOZFilterRecord);
+    dane.TPOZ.setFiltered(true);
 }
 
 void setPurchaseImport(TDANE &dane, bool on)

@@ -2,7 +2,7 @@
 // The rules of the invoicing program's tables that the register imports read: the register
 // filter takes the sales registers, or the purchase registers while a purchase import runs,
 // and the invoice headers of the working month; the headers follow the register and the
-// positions follow their header.
+// positions follow their header, leaving out those the invoicing program made itself.
 
 class TDANE;
 

@@ -10,6 +10,7 @@ Answer refusalFor(MessageButtons buttons)
         return Answer::Cancel;
     case MessageButtons::YesNo:
         return Answer::No;
+    case MessageButtons::OkAbort:
     case MessageButtons::AbortRetryIgnore:
         return Answer::Abort;
     }

@@ -7,7 +7,7 @@
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, AbortRetryIgnore };
+enum class MessageButtons { Ok, OkCancel, OkAbort, YesNo, YesNoCancel, AbortRetryIgnore };
 
 enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
 

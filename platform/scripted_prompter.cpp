@@ -47,6 +47,8 @@ bool answerFits(Answer answer, MessageButtons buttons)
         return answer == Answer::Ok;
     case MessageButtons::OkCancel:
         return answer == Answer::Ok || answer == Answer::Cancel;
+    case MessageButtons::OkAbort:
+        return answer == Answer::Ok || answer == Answer::Abort;
     case MessageButtons::YesNo:
         return answer == Answer::Yes || answer == Answer::No;
     case MessageButtons::YesNoCancel:

@@ -31,6 +31,8 @@ static QList<QMessageBox::StandardButton> boxButtons(MessageButtons buttons)
         return {QMessageBox::Ok};
     case MessageButtons::OkCancel:
         return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MessageButtons::OkAbort:
+        return {QMessageBox::Ok, QMessageBox::Abort};
     case MessageButtons::YesNo:
         return {QMessageBox::Yes, QMessageBox::No};
     case MessageButtons::YesNoCancel:

@@ -6,6 +6,7 @@ TEST(Prompter, RefusalIsTheSafeWayOutOfEachButtonSet)
 {
     EXPECT_EQ(refusalFor(MessageButtons::Ok), Answer::Ok);
     EXPECT_EQ(refusalFor(MessageButtons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(refusalFor(MessageButtons::OkAbort), Answer::Abort);
     EXPECT_EQ(refusalFor(MessageButtons::YesNo), Answer::No);
     EXPECT_EQ(refusalFor(MessageButtons::YesNoCancel), Answer::Cancel);
     EXPECT_EQ(refusalFor(MessageButtons::AbortRetryIgnore), Answer::Abort);
