@@ -55,6 +55,8 @@ bool sumsTableOpen(TDANE &dane)
 bool findMonth(TDANE &dane)
 {
     Cursor &sums = dane.TSRO;
+    // The fixed-asset program may have posted the month since the table was last read.
+    sums.refresh();
     for (sums.first(); !sums.eof(); sums.next())
         if (sums.field(QStringLiteral("MC")).asString() == dane.environment().workingMonth)
             return true;

@@ -75,6 +75,8 @@ private:
         Cursor &headers = dane_.TNAG;
         const QString title = kind_ == RegisterKind::Sales ? QStringLiteral("Import sprzdaży rejestr : ")
                                                            : QStringLiteral("Import zakupów rejestr : ");
+        // The invoicing program may have changed its tables since they were last read.
+        headers.refresh();
         progress_.start(title + text(dane_.TRD, "NAZWA"), headers.recordCount());
         for (headers.first(); !headers.eof(); headers.next()) {
             progress_.step();
@@ -98,8 +100,7 @@ private:
     void importInvoice()
     {
         Cursor &positions = dane_.TPOZ;
-        if (kind_ == RegisterKind::Purchases)
-            positions.refresh();
+        positions.refresh();
         rows_.clear();
         const QString registerCode = text(dane_.TRD, "RD");
         QString firstAccount;

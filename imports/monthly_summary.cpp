@@ -51,10 +51,12 @@ Totals sumRegisters(TDANE &dane, Progress &progress)
     registers.refresh();
     const auto stopProgress = qScopeGuard([&progress] { progress.stop(); });
     for (registers.first(); !registers.eof(); registers.next()) {
+        headers.refresh();
         progress.start(QStringLiteral("Import sprzdaży rejestr : ") + text(registers, "NAZWA"),
                        headers.recordCount());
         for (headers.first(); !headers.eof(); headers.next()) {
             progress.step();
+            positions.refresh();
             const Money rate = headers.field(QStringLiteral("L1")).asCurrency();
             for (positions.first(); !positions.eof(); positions.next()) {
                 InvoicePosition position;

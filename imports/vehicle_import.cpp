@@ -52,6 +52,10 @@ ImportedEntries importCosts(TDANE &dane)
     Cursor &ledger = dane.TKSIEGA;
     const WorkingEnvironment &environment = dane.environment();
     EntryNumbers numbers(dane);
+    // The vehicle log may have changed its tables since they were last read.
+    sums.refresh();
+    if (dane.TAUTO.isOpen())
+        dane.TAUTO.refresh();
     for (sums.first(); !sums.eof(); sums.next()) {
         if (sums.field(QStringLiteral("MC")).asString() != environment.workingMonth)
             continue;

@@ -8,6 +8,7 @@
 #include "firm/users.h"
 #include "firm/windows/tfirmaf.h"
 #include "firm/windows/tksiegaf2.h"
+#include "imports/windows/tksiegaf9.h"
 #include "jpk/jpk_export.h"
 #include "ledger/companion_programs.h"
 #include "ledger/delete_all.h"
@@ -142,7 +143,7 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Dane o Firmie"), [this] { DaneoFirmie1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Spis z natury"), [this] { Spisznatury1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Parametry wydruku"), [this] { Parametrywydruku1Click(); });
-    addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), {});
+    addCommand(tools, QStringLiteral("Narzędzia/Parametry programu"), [this] { Parametryprogramu1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Archiwowanie / Odtwarzanie"),
                [this] { ArchiwowanieOdtwarzanie1Click(); });
     addCommand(tools, QStringLiteral("Narzędzia/Kasowanie danych demonstracyjnych"),
@@ -152,10 +153,11 @@ void TKSIEGAF::buildMenu()
     addCommand(tools, QStringLiteral("Narzędzia/Otwarcie roku"), [this] { Otwarcieroku1Click(); });
 
     QMenu *imports = menuBar()->addMenu(QStringLiteral("Import danych"));
-    addCommand(imports, QStringLiteral("Import danych/Sprzedaż"), {});
-    addCommand(imports, QStringLiteral("Import danych/Zakupy"), {});
-    addCommand(imports, QStringLiteral("Import danych/Ewidencja przebiegu pojazdu"), {});
-    addCommand(imports, QStringLiteral("Import danych/Amortyzacja"), {});
+    addCommand(imports, QStringLiteral("Import danych/Sprzedaż"), [this] { Sprzeda1Click(); });
+    addCommand(imports, QStringLiteral("Import danych/Zakupy"), [this] { Zakupy1Click(); });
+    addCommand(imports, QStringLiteral("Import danych/Ewidencja przebiegu pojazdu"),
+               [this] { Ewidencjaprzebiegupojazdu1Click(); });
+    addCommand(imports, QStringLiteral("Import danych/Amortyzacja"), [this] { Amortyzacja1Click(); });
 
     QMenu *programs = menuBar()->addMenu(QStringLiteral("Programy"));
     addCommand(programs, QStringLiteral("Programy/Ewidencja VAT"), [this] { EwidencjaVAT1Click(); });
@@ -389,6 +391,7 @@ void TKSIEGAF::FormShow()
     setWindowTitle(MainWindowCaption(QApplication::applicationName(), FirmShortName(dane_)));
     year_->setText(dane_.environment().workingYear);
     operator_->setText(OperatorPanelText(dane_.environment()));
+    offerImports();
 }
 
 void TKSIEGAF::M01Click(QAbstractButton *sender)

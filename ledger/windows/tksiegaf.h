@@ -42,6 +42,7 @@ class TKSIEGAF1;
 class TKSIEGAF2;
 class TKSIEGAF3;
 class TKSIEGAF8;
+class TKSIEGAF9;
 class TKsiegaD3;
 class TKSIEGAF6;
 class TOPISZGF;
@@ -118,6 +119,11 @@ public:
     void Stronatytuowaksigi1Click();
     void Wydrukowiadczenia1Click();
     void Parametrywydruku1Click();
+    void Parametryprogramu1Click();
+    void Sprzeda1Click();
+    void Zakupy1Click();
+    void Ewidencjaprzebiegupojazdu1Click();
+    void Amortyzacja1Click();
 
     // Widgets, for whoever drives the window without a mouse.
     QLabel *hintPanel() const { return hint_; }
@@ -163,6 +169,8 @@ private:
     LedgerPrintout &printout();
     QtLedgerPrintDevices &printDevices();
     void openDocument(const QString &document);
+    // The import commands are offered while the companion tables they read are open.
+    void offerImports();
     // Runs a handler; an engine failure is shown instead of ending the program.
     void run(const std::function<void()> &handler);
 
@@ -208,6 +216,7 @@ private:
     std::unique_ptr<Report> titlePage_;
     std::unique_ptr<TKsiegaD3> statement_;
     std::unique_ptr<TKSIEGAF8> printParameters_;
+    std::unique_ptr<TKSIEGAF9> programParameters_;
     std::unique_ptr<TKSIEGAF6> yearChange_;
     std::unique_ptr<TROKF> yearOpening_;
 };
