@@ -114,6 +114,19 @@ TEST_F(FailedWrites, TablesExportedAndImportedAsText)
     expectRefused({"import", "KONTRAHI", "kontrahenci.txt"}, {"FIN/KONTRAHI"});
 }
 
+TEST_F(FailedWrites, CompanionImports)
+{
+    // Room in the journal for two pages of the ledger: the walk fails halfway, after it
+    // has written entries that must not stay.
+    const qint64 twoPages = 3 * 4096;
+    for (const char *kind : {"sales", "purchases", "vehicles", "depreciation"}) {
+        expectRefused({"--miesiac", "05", "--answers", "ok", "import", kind}, Ledger);
+        expectRefused({"--miesiac", "05", "--answers", "ok", "import", kind}, Ledger, twoPages);
+    }
+    ASSERT_EQ(run({"params", "set", "L3=1"}).code, 0);
+    expectRefused({"--miesiac", "05", "--answers", "ok,tak", "import", "sales"}, Ledger, twoPages);
+}
+
 // A text print that fills the disk halfway has written part of its lines: it says so.
 TEST_F(FailedWrites, TextPrintsThatLoseLines)
 {

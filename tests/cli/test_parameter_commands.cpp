@@ -7,11 +7,11 @@ using ParameterCommands = CliProgramTest;
 TEST_F(ParameterCommands, SetStoresEveryValueGivenAndShowReadsThemBack)
 {
     ASSERT_EQ(run({"init", "--rok", "2019"}).code, 0);
-    EXPECT_EQ(run({"params", "show"}).out, "P2=10\nP3=10\nML=0\nMG=0\nZL1=tak\n");
+    EXPECT_EQ(run({"params", "show"}).out, "P2=10\nP3=10\nML=0\nMG=0\nZL1=tak\nL3=0\nB1=nie\n");
 
     const CliResult set = run({"params", "set", "p2=15", "P3= 7", "ML=3", "MG=99", "ZL1=Fałsz"});
     ASSERT_EQ(set.code, 0) << set.err.toStdString();
-    EXPECT_EQ(run({"params", "show"}).out, "P2=15\nP3=7\nML=3\nMG=99\nZL1=nie\n");
+    EXPECT_EQ(run({"params", "show"}).out, "P2=15\nP3=7\nML=3\nMG=99\nZL1=nie\nL3=0\nB1=nie\n");
 }
 
 TEST_F(ParameterCommands, ABadValueIsRefusedAndNothingIsWritten)
@@ -27,7 +27,7 @@ TEST_F(ParameterCommands, ABadValueIsRefusedAndNothingIsWritten)
     EXPECT_EQ(run({"params", "set", "US=Kraków"}).code, 2) << "not a field of the dialogs";
     EXPECT_EQ(run({"params", "set", "P2"}).code, 2);
     EXPECT_EQ(run({"params", "set"}).code, 2);
-    EXPECT_EQ(run({"params", "show"}).out, "P2=10\nP3=10\nML=0\nMG=0\nZL1=tak\n");
+    EXPECT_EQ(run({"params", "show"}).out, "P2=10\nP3=10\nML=0\nMG=0\nZL1=tak\nL3=0\nB1=nie\n");
 }
 
 TEST_F(ParameterCommands, AParameterTableThatCannotBeWrittenFailsTheCommand)
