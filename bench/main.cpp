@@ -3,6 +3,7 @@
 
 #include "bench_report.h"
 #include "engine_bench.h"
+#include "import_bench.h"
 #include "jpk_bench.h"
 #include "ledger_print_bench.h"
 #include "ledger_window_bench.h"
@@ -32,6 +33,7 @@ int main(int argc, char **argv)
     benchStartup(folder.path(), report);
     benchLedgerWindow(folder.path(), report);
     benchPosting(folder.path(), report);
+    benchImports(folder.path(), report);
     benchTextTransfer(folder.path(), report);
     benchMaintenance(folder.path(), report);
     benchJpk(folder.path(), report);

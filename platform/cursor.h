@@ -216,6 +216,8 @@ private:
     Order resolveOrder() const;
     QString orderByClause() const;
     QString whereClause(QVariantList &bindings) const;
+    QString equalityTerm(int column, LetterCase letterCase, const QVariant &value,
+                         QVariantList &bindings) const;
     QString columnTerm(int column, LetterCase letterCase) const;
     QString tupleBound(const QVariantList &values, bool lower, QVariantList &bindings) const;
     void rebuildRows(std::optional<qint64> keep);

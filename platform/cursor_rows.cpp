@@ -106,6 +106,21 @@ QString Cursor::tupleBound(const QVariantList &values, bool lower, QVariantList 
              placeholders.join(QStringLiteral(", ")));
 }
 
+// A case-sensitive Polish text equals only the very same text, so the plain comparison says
+// the same: with both, SQLite finds the rows through our Polish index or through the plain
+// one a companion program made on its own table, instead of reading the whole table.
+QString Cursor::equalityTerm(int column, LetterCase letterCase, const QVariant &value,
+                             QVariantList &bindings) const
+{
+    const FieldDef &field = definition_.fields[column];
+    const QString ordered = columnTerm(column, letterCase) + QStringLiteral(" = ?");
+    bindings << value;
+    if (letterCase == LetterCase::Insensitive || collationFor(field.type, false).isEmpty())
+        return ordered;
+    bindings << value;
+    return QStringLiteral("(%1 AND %2 = ?)").arg(ordered, quoteIdentifier(field.name));
+}
+
 QString Cursor::whereClause(QVariantList &bindings) const
 {
     QStringList conditions;
@@ -118,8 +133,7 @@ QString Cursor::whereClause(QVariantList &bindings) const
                                   + QStringLiteral(" IS NULL");
                 continue;
             }
-            conditions << columnTerm(order_.columns[i], order_.cases[i]) + QStringLiteral(" = ?");
-            bindings << (*linkValues_)[i];
+            conditions << equalityTerm(order_.columns[i], order_.cases[i], (*linkValues_)[i], bindings);
         }
     }
     if (range_) {
@@ -132,9 +146,7 @@ QString Cursor::whereClause(QVariantList &bindings) const
                                       + QStringLiteral(" IS NULL");
                     continue;
                 }
-                conditions << columnTerm(order_.columns[i], order_.cases[i])
-                                  + QStringLiteral(" = ?");
-                bindings << start[i];
+                conditions << equalityTerm(order_.columns[i], order_.cases[i], start[i], bindings);
             }
         } else {
             if (!start.isEmpty())
