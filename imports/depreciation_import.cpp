@@ -1,7 +1,6 @@
 #include "imports/depreciation_import.h"
 
 #include "core/data_module.h"
-#include "core/table_access.h"
 #include "imports/import_key.h"
 #include "imports/import_start.h"
 #include "platform/prompter.h"
@@ -102,12 +101,8 @@ bool DepreciationImportOffered(TDANE &dane)
 ImportResult ImportDepreciation(TDANE &dane)
 {
     Prompter &prompter = dane.prompter();
-    if (!SaveTable(dane.TKSIEGA, prompter))
-        return {ImportOutcome::Failed, {}};
-    if (const QString refusal = ImportMonthRefusal(dane); !refusal.isEmpty()) {
-        prompter.warn(refusal);
-        return {};
-    }
+    if (const std::optional<ImportResult> refused = ImportStartRefusal(dane))
+        return *refused;
     try {
         FixedAssetSettings settings(dane);
         if (settings.table.isOpen()) {

@@ -1,10 +1,10 @@
 #include "imports/import_start.h"
 
 #include "core/data_module.h"
+#include "core/table_access.h"
 #include "ledger/ledger_rules.h"
 #include "ledger/month_view.h"
 #include "ledger/table_guards.h"
-#include "core/table_access.h"
 #include "platform/prompter.h"
 
 namespace {
@@ -14,13 +14,19 @@ const QString BookOrder = QStringLiteral("LPinx");
 
 } // namespace
 
-QString ImportMonthRefusal(TDANE &dane)
+std::optional<ImportResult> ImportStartRefusal(TDANE &dane)
 {
-    if (showsAllMonths(dane))
-        return ChooseMonthText;
-    if (monthIsPosted(dane, dane.environment().workingMonth))
-        return ClosedMonthText;
-    return QString();
+    Prompter &prompter = dane.prompter();
+    if (!SaveTable(dane.TKSIEGA, prompter))
+        return ImportResult{ImportOutcome::Failed, {}};
+    const QString &month = dane.environment().workingMonth;
+    const QString refusal = showsAllMonths(dane)          ? ChooseMonthText
+                            : monthIsPosted(dane, month) ? ClosedMonthText
+                                                         : QString();
+    if (refusal.isEmpty())
+        return std::nullopt;
+    prompter.warn(refusal);
+    return ImportResult{ImportOutcome::Refused, {}};
 }
 
 bool ConfirmImport(TDANE &dane, const QString &program, const QString &subject)

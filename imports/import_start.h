@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Cursor;
 class Prompter;
@@ -18,9 +19,9 @@ inline const QString ClosedMonthText = QStringLiteral("Miesiąc zamkniety.\rBrak
 // "Wszystkie" is shown: the month "13" would reach the keys and the entries.
 inline const QString ChooseMonthText = QStringLiteral("Wybierz miesiąc importu.");
 
-// The warning that refuses an import into the working month; empty when the month can take
-// entries.
-QString ImportMonthRefusal(TDANE &dane);
+// Saves the entry being edited and checks that the working month can take entries: the
+// result to end the import with (the failure or refusal shown), or nothing to go on.
+std::optional<ImportResult> ImportStartRefusal(TDANE &dane);
 
 // "Import z programu \"ZIVEDEZ\"\rSprzedaż za miesiąc : 05.2019" with OK and Abort; true on OK.
 bool ConfirmImport(TDANE &dane, const QString &program, const QString &subject);

@@ -1,7 +1,6 @@
 #include "imports/register_import.h"
 
 #include "core/data_module.h"
-#include "core/table_access.h"
 #include "imports/import_rules.h"
 #include "imports/import_start.h"
 #include "imports/monthly_summary.h"
@@ -71,12 +70,8 @@ ImportResult ImportRegisters(TDANE &dane, RegisterKind kind, Progress &progress,
                              const std::function<void()> &editSummary)
 {
     Prompter &prompter = dane.prompter();
-    if (!SaveTable(dane.TKSIEGA, prompter))
-        return {ImportOutcome::Failed, {}};
-    if (const QString refusal = ImportMonthRefusal(dane); !refusal.isEmpty()) {
-        prompter.warn(refusal);
-        return {};
-    }
+    if (const std::optional<ImportResult> refused = ImportStartRefusal(dane))
+        return *refused;
     for (Cursor *table : {&dane.TRD, &dane.TNAG, &dane.TPOZ}) {
         if (!table->isOpen()) {
             ReportUnopenedImportTable(prompter, *table);

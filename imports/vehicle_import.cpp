@@ -1,7 +1,6 @@
 #include "imports/vehicle_import.h"
 
 #include "core/data_module.h"
-#include "core/table_access.h"
 #include "imports/import_key.h"
 #include "imports/import_start.h"
 #include "platform/prompter.h"
@@ -88,12 +87,8 @@ bool VehicleImportOffered(TDANE &dane)
 ImportResult ImportVehicleCosts(TDANE &dane)
 {
     Prompter &prompter = dane.prompter();
-    if (!SaveTable(dane.TKSIEGA, prompter))
-        return {ImportOutcome::Failed, {}};
-    if (const QString refusal = ImportMonthRefusal(dane); !refusal.isEmpty()) {
-        prompter.warn(refusal);
-        return {};
-    }
+    if (const std::optional<ImportResult> refused = ImportStartRefusal(dane))
+        return *refused;
     if (!dane.TSAM.isOpen()) {
         ReportUnopenedImportTable(prompter, dane.TSAM);
         return {};
