@@ -50,7 +50,7 @@ QList<LedgerColumn> seventeenColumns()
          QString(), QStringLiteral("Koszty działalności badawczo rozwojowej -16-"), QString(),
          QStringLiteral("Koszty działalności badawczo rozwojowej -16-"), 16},
         {QStringLiteral("KSEF"), QStringLiteral("Numer\rKSeF"), QString(),
-         QStringLiteral("Numer KSeF"), QString(), QStringLiteral("KSeF"), 36},
+         QStringLiteral("Numer KSeF"), QString(), QStringLiteral("KSeF"), 33},
     };
 }
 
@@ -71,7 +71,7 @@ QList<LedgerColumn> nineteenColumns()
     const Heading headings[] = {
         {"LP", {"L.p."}, none, 6},
         {"DATA", {"Data", "zdarzenia", "gospodarczego"}, none, 11},
-        {"KSEF", {"Numer", "KSeF"}, none, 36},
+        {"KSEF", {"Numer", "KSeF"}, none, 33},
         {"NRKSIEG", {"Numer", "dowodu", "księgowego"}, none, 13},
         {"NIP", {"Identyfikator", "podatkowy"}, Contractor, 14},
         {"NAZ1", {"Imię", "Nazwisko", "(firma)"}, Contractor, 22},
