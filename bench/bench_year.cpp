@@ -19,9 +19,9 @@ BenchFolder::~BenchFolder()
     QDir::setCurrent(previous_);
 }
 
-void CreateBenchDataRoot()
+void CreateBenchDataRoot(const QString &year)
 {
-    createDataRoot({QString(), QStringLiteral("Pomiar"), QStringLiteral("2019"),
+    createDataRoot({QString(), QStringLiteral("Pomiar"), year,
                     QStringLiteral("Pomiar"), false});
 }
 
@@ -33,6 +33,7 @@ QString BenchMonth(int month)
 void FillBenchLedger(TDANE &dane)
 {
     QRandomGenerator random(2019);
+    const QString year = dane.environment().workingYear;
     Cursor &ledger = dane.TKSIEGA;
     dane.environment().importInProgress = true;
     ledger.disableControls();
@@ -43,8 +44,10 @@ void FillBenchLedger(TDANE &dane)
         ledger.field(QStringLiteral("LP")).setInteger(i + 1);
         ledger.field(QStringLiteral("MC")).setAsString(BenchMonth(month));
         ledger.field(QStringLiteral("DATA")).setAsString(
-            QStringLiteral("2019.%1.%2").arg(BenchMonth(month), BenchMonth(1 + random.bounded(28))));
-        ledger.field(QStringLiteral("NRKSIEG")).setAsString(QStringLiteral("FV/%1/2019").arg(i + 1));
+            QStringLiteral("%1.%2.%3")
+                .arg(year, BenchMonth(month), BenchMonth(1 + random.bounded(28))));
+        ledger.field(QStringLiteral("NRKSIEG"))
+            .setAsString(QStringLiteral("FV/%1/%2").arg(i + 1).arg(year));
         ledger.field(QStringLiteral("NAZ1")).setAsString(
             QStringLiteral("Przedsiębiorstwo nr %1").arg(1 + random.bounded(BenchContractors)));
         ledger.field(QStringLiteral("K7")).setCurrency(Money::fromUnits(random.bounded(100000000)));

@@ -22,11 +22,12 @@ private:
     QString previous_;
 };
 
-// A new data root for 2019 in the current directory, as `ksiega-cli init` makes it.
-void CreateBenchDataRoot();
+// A new data root for `year` in the current directory, as `ksiega-cli init` makes it.
+void CreateBenchDataRoot(const QString &year = QStringLiteral("2019"));
 
 QString BenchMonth(int month);
 
-// The year's entries written as an import writes them: in one transaction, no views told.
+// The working year's entries written as an import writes them: in one transaction, no views
+// told.
 void FillBenchLedger(TDANE &dane);
 void FillBenchContractors(TDANE &dane);

@@ -66,7 +66,8 @@ void benchLedgerWindow(const QString &folder, BenchReport &report)
     report.compare(
         QStringLiteral("okno księgi: model siatki i pierwszy ekran miesiąca"),
         [&] {
-            model = std::make_unique<LedgerGridModel>(dane.TKSIEGA);
+            model = std::make_unique<LedgerGridModel>(
+                dane.TKSIEGA, BookFormOfYear(dane.environment().workingYear));
             paintScreen(*model);
         },
         [&] { plainScreen(plain, QStringLiteral("05")); });

@@ -61,23 +61,20 @@ void nearestNumberInYear(Cursor &ledger, qint64 number)
 
 } // namespace
 
-QString LedgerOrderForColumn(int column)
+QString LedgerOrderForField(const QString &field)
 {
-    switch (column) {
-    case 1:
+    if (field == QLatin1String("LP"))
         return BookOrder;
-    case 3:
+    if (field == QLatin1String("NRKSIEG"))
         return DocumentOrder;
-    case 4:
+    if (field == QLatin1String("NAZ1"))
         return ContractorOrder;
-    default:
-        return QString();
-    }
+    return QString();
 }
 
-bool SortLedgerByColumn(TDANE &dane, int column)
+bool SortLedgerByField(TDANE &dane, const QString &field)
 {
-    const QString order = LedgerOrderForColumn(column);
+    const QString order = LedgerOrderForField(field);
     return !order.isEmpty() && takeOrder(dane, order);
 }
 

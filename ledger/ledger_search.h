@@ -7,11 +7,11 @@
 
 class TDANE;
 
-// The order a click on a column title (counted from 1) selects: -1- the book order, -3- the
-// document number, -4- the contractor; empty for the other columns.
-QString LedgerOrderForColumn(int column);
+// The order a click on the title of the column showing `field` selects: the book order for
+// the number (L.p.), the document number's, the contractor's; empty for the other columns.
+QString LedgerOrderForField(const QString &field);
 // True when the column has an order and the view took it; the current entry stays current.
-bool SortLedgerByColumn(TDANE &dane, int column);
+bool SortLedgerByField(TDANE &dane, const QString &field);
 
 // "ENR": the entry with the lowest number not below the typed one, in the view shown (the
 // last entry when every number is lower). Text that is not a number only sets the order.

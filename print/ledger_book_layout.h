@@ -3,9 +3,18 @@
 // it is and what a row of the book prints in it. The pages are drawn from this description
 // alone, so a book of another shape is a second description beside the first.
 
+#include "core/book_form.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+// What a row's text too long for its cell does; none runs over the next column.
+enum class LongText {
+    Shrink, // prints in a smaller size of the row's type
+    Cut,    // ends after its last whole character that fits, "…" marking the cut
+    Wrap,   // the column's top fields run over both lines of the row, the last line cut
+};
 
 struct LedgerBookColumn {
     QString number;      // printed under the captions; neighbours with the same number share it
@@ -23,6 +32,7 @@ struct LedgerBookColumn {
     QString conditionField;
     bool whenZero = false;
     bool smallType = false;
+    LongText longText = LongText::Shrink;
 };
 
 struct LedgerBookHalf {
@@ -38,3 +48,7 @@ struct LedgerBookLayout {
 
 // Columns 1 to 17 of the book: 1 to 6 on the first half, 7 to 17 on the second.
 const LedgerBookLayout &SeventeenColumnBook();
+// The book of the 2026 regulation: columns 1 to 8 (with the KSeF number and the contractor's
+// tax identifier) on the first half, the amounts as 9 to 19 on the second.
+const LedgerBookLayout &NineteenColumnBook();
+const LedgerBookLayout &LedgerBookOf(BookForm form);

@@ -203,8 +203,9 @@ private:
                     },
                     RowFont, Qt::AlignRight | Qt::AlignTop);
                 amount.shrinkToFit = true;
-            } else if (column.smallType) {
-                ReportElement &text = band.addField(inner, joined(column.topFields), SmallFont);
+            } else if (column.smallType || column.longText == LongText::Wrap) {
+                ReportElement &text = band.addField(inner, joined(column.topFields),
+                                                    column.smallType ? SmallFont : RowFont);
                 text.multiLine = true;
                 text.keepInRect = true;
                 text.printIf = condition(column);
@@ -216,7 +217,8 @@ private:
                     ReportElement &text = band.addField(
                         {inner.left(), inner.top() + top, inner.width(), 3.5}, joined(fields),
                         RowFont);
-                    text.shrinkToFit = true;
+                    text.shrinkToFit = column.longText == LongText::Shrink;
+                    text.cutToFit = column.longText == LongText::Cut;
                     text.printIf = condition(column);
                 }
             }

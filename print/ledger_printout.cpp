@@ -118,15 +118,23 @@ bool storePageCount(TDANE &dane, LedgerPrintState &state, LedgerPrintDevices &de
 
 } // namespace
 
-LedgerPrintout::LedgerPrintout(TDANE &dane, const LedgerBookLayout &layout)
-    : dane_(dane), layout_(layout)
-{
-}
+LedgerPrintout::LedgerPrintout(TDANE &dane) : dane_(dane) {}
 
 LedgerPrintout::~LedgerPrintout() = default;
 
+const LedgerBookLayout &LedgerPrintout::layout() const
+{
+    return LedgerBookOf(BookFormOfYear(dane_.environment().workingYear));
+}
+
 Report &LedgerPrintout::half(int number)
 {
+    if (builtLayout_ != &layout() || builtLedger_ != dane_.TKSIEGA.tablePath()) {
+        builtLayout_ = &layout();
+        builtLedger_ = dane_.TKSIEGA.tablePath();
+        halves_[0].reset();
+        halves_[1].reset();
+    }
     std::unique_ptr<Report> &report = halves_[number - 1];
     if (!report) {
         report = std::make_unique<Report>(PageSetup::a4(PageOrientation::Landscape));
@@ -134,7 +142,7 @@ Report &LedgerPrintout::half(int number)
         // The columns run from the left margin over the sheet's width; no right margin is
         // left to squeeze them when the left one grows.
         report->pageSetup().marginsMm.setRight(0);
-        BuildLedgerHalf(*report, layout_, number, dane_.TKSIEGA, state_);
+        BuildLedgerHalf(*report, *builtLayout_, number, dane_.TKSIEGA, state_);
     }
     return *report;
 }

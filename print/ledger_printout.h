@@ -38,19 +38,23 @@ public:
 
 class LedgerPrintout {
 public:
-    explicit LedgerPrintout(TDANE &dane, const LedgerBookLayout &layout = SeventeenColumnBook());
+    explicit LedgerPrintout(TDANE &dane);
     LedgerPrintout(const LedgerPrintout &) = delete;
     LedgerPrintout &operator=(const LedgerPrintout &) = delete;
     ~LedgerPrintout();
 
-    // Half 1 or 2, made on first use.
+    // Half 1 or 2 in the form of the working year's book, made on first use and made again
+    // for the ledger of another year, which may be kept in the other form.
     Report &half(int number);
     LedgerPrintState &state() { return state_; }
-    const LedgerBookLayout &layout() const { return layout_; }
+    // The layout of the working year's book.
+    const LedgerBookLayout &layout() const;
 
 private:
     TDANE &dane_;
-    const LedgerBookLayout &layout_;
+    // What the halves were made for.
+    const LedgerBookLayout *builtLayout_ = nullptr;
+    QString builtLedger_;
     LedgerPrintState state_;
     std::unique_ptr<Report> halves_[2];
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The ledger grid's model: the sixteen columns over the shared ledger cursor, the headings
-// of the chosen layout, and the L.p. cell of a marked entry (OZN "*") painted silver.
+// The ledger grid's model: the columns of the working year's book over the shared ledger
+// cursor, the headings of the chosen layout, and the L.p. cell of a marked entry (OZN "*")
+// painted silver.
 
 #include "ledger/ledger_columns.h"
 #include "platform/widgets/cursor_table_model.h"
@@ -9,8 +10,11 @@ class LedgerGridModel final : public CursorTableModel {
     Q_OBJECT
 
 public:
-    explicit LedgerGridModel(Cursor &ledger, QObject *parent = nullptr);
+    LedgerGridModel(Cursor &ledger, BookForm form, QObject *parent = nullptr);
 
+    // The columns of a book of this form, with their start headings.
+    void showBook(BookForm form);
+    const QList<LedgerColumn> &bookColumns() const { return LedgerColumns(form_); }
     // The headings the grid starts with: the book's own multi-line titles.
     void showStartHeadings();
     void setHeadingLayout(HeadingLayout layout);
@@ -23,6 +27,7 @@ public:
     static QColor markedColour();
 
 private:
+    BookForm form_;
     QStringList groups_;
     HeadingLayout layout_ = HeadingLayout::Full;
     int titleLines_ = FullHeadingLines;

@@ -1,6 +1,7 @@
 #include "ledger/windows/tksiegaf.h"
 
 #include "contractors/windows/tkonf.h"
+#include "core/book_form.h"
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "firm/firm_logo.h"
@@ -66,8 +67,15 @@ const QColor PostedColour(0xC0, 0xDC, 0xC0);
 const QColor OpenSelection(0xFF, 0x00, 0x00);
 const QColor PostedSelection(0xFF, 0x00, 0xFF);
 
-// Grid column widths in characters of the grid's font, in column order.
-const int ColumnWidths[] = {6, 11, 13, 22, 14, 20, 12, 12, 12, 12, 12, 12, 12, 12, 12, 16};
+// The search boxes below the grid, each under the column of the field it searches.
+struct SearchBox {
+    const char *name;
+    const char *field;
+    const char *hint;
+};
+const SearchBox SearchBoxes[] = {{"ENR", "LP", "Szukaj według L.p."},
+                                 {"EKSIEG", "NRKSIEG", "Szukaj według numeru dowodu księgowego"},
+                                 {"EKONTR", "NAZ1", "Szukaj według kontrahenta"}};
 
 } // namespace
 
@@ -78,7 +86,7 @@ TKSIEGAF::TKSIEGAF(TDANE &dane, QWidget *parent) : QMainWindow(parent), dane_(da
         return QFileDialog::getSaveFileName(this, QStringLiteral("JPK_PKPIR"), suggested,
                                             QStringLiteral("Pliki XML (*.xml)"));
     };
-    model_ = new LedgerGridModel(dane.TKSIEGA, this);
+    model_ = new LedgerGridModel(dane.TKSIEGA, BookFormOfYear(dane.environment().workingYear), this);
     binder_ = new FieldBinder(dane.TKSIEGA, dane.prompter(), this);
     hint_ = addPanel(QStringLiteral("pomocnik"), 300);
     year_ = addPanel(QStringLiteral("rok"), 70);
@@ -260,10 +268,6 @@ QWidget *TKSIEGAF::buildCentre()
     DBKSIEG_->verticalHeader()->hide();
     DBKSIEG_->setContextMenuPolicy(Qt::CustomContextMenu);
     followCursor(DBKSIEG_, model_, dane_.prompter());
-    const int character = DBKSIEG_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int column = 0; column < model_->columnCount(); ++column)
-        DBKSIEG_->setColumnWidth(column, ColumnWidths[column] * character + 8);
-    applyHeadings();
     connect(header_, &QHeaderView::sectionClicked, this,
             [this](int section) { run([this, section] { DBKSIEGTitleClick(section + 1); }); });
     connect(DBKSIEG_, &QTableView::doubleClicked, this, [this] { run([this] { Edytujzapis1Click(); }); });
@@ -271,6 +275,7 @@ QWidget *TKSIEGAF::buildCentre()
             [this](const QPoint &position) { DBKSIEGContextPopup(position); });
     layout->addWidget(DBKSIEG_, 1);
     layout->addWidget(buildBottomPanel(centre));
+    showBook();
     return centre;
 }
 
@@ -297,38 +302,24 @@ QWidget *TKSIEGAF::buildBottomPanel(QWidget *parent)
     auto *layout = new QGridLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    // The search boxes stand under the columns they search.
-    auto *searchRow = new QWidget(panel);
-    ENR_ = new QLineEdit(searchRow);
-    EKSIEG_ = new QLineEdit(searchRow);
-    EKONTR_ = new QLineEdit(searchRow);
-    const struct {
-        QLineEdit *box;
-        const char *name;
-        const char *hint;
-        int column;
-    } boxes[] = {{ENR_, "ENR", "Szukaj według L.p.", 0},
-                 {EKSIEG_, "EKSIEG", "Szukaj według numeru dowodu księgowego", 2},
-                 {EKONTR_, "EKONTR", "Szukaj według kontrahenta", 3}};
-    for (const auto &box : boxes) {
-        box.box->setObjectName(QString::fromLatin1(box.name));
-        box.box->setStatusTip(QString::fromUtf8(box.hint));
-        box.box->setToolTip(QString::fromUtf8(box.hint));
+    searchRow_ = new QWidget(panel);
+    ENR_ = new QLineEdit(searchRow_);
+    EKSIEG_ = new QLineEdit(searchRow_);
+    EKONTR_ = new QLineEdit(searchRow_);
+    for (const SearchBox &box : SearchBoxes) {
+        QLineEdit *edit = searchBox(QString::fromLatin1(box.name));
+        edit->setObjectName(QString::fromLatin1(box.name));
+        edit->setStatusTip(QString::fromUtf8(box.hint));
+        edit->setToolTip(QString::fromUtf8(box.hint));
     }
-    searchRow->setFixedHeight(ENR_->sizeHint().height());
-    auto place = [this, searchRow, boxes] {
-        const int left = DBKSIEG_->frameWidth();
-        for (const auto &box : boxes)
-            box.box->setGeometry(left + header_->sectionViewportPosition(box.column), 0,
-                                 header_->sectionSize(box.column), searchRow->height());
-    };
-    connect(header_, &QHeaderView::sectionResized, searchRow, place);
-    connect(DBKSIEG_->horizontalScrollBar(), &QScrollBar::valueChanged, searchRow, place);
-    place();
+    searchRow_->setFixedHeight(ENR_->sizeHint().height());
+    connect(header_, &QHeaderView::sectionResized, searchRow_, [this] { placeSearchBoxes(); });
+    connect(DBKSIEG_->horizontalScrollBar(), &QScrollBar::valueChanged, searchRow_,
+            [this] { placeSearchBoxes(); });
     connect(ENR_, &QLineEdit::textChanged, this, [this](const QString &text) { run([this, text] { ENRChange(text); }); });
     connect(EKSIEG_, &QLineEdit::textChanged, this, [this](const QString &text) { run([this, text] { EKSIEGChange(text); }); });
     connect(EKONTR_, &QLineEdit::textChanged, this, [this](const QString &text) { run([this, text] { EKONTRChange(text); }); });
-    layout->addWidget(searchRow, 0, 0, 1, 2);
+    layout->addWidget(searchRow_, 0, 0, 1, 2);
 
     auto *updaterCaption = new QLabel(QStringLiteral("Osoba aktualizująca :"), panel);
     updater_ = new QLabel(panel);
@@ -440,6 +431,29 @@ void TKSIEGAF::renderMonthView()
     title_->setText(LedgerTitle(environment));
 }
 
+void TKSIEGAF::showBook()
+{
+    model_->showBook(BookFormOfYear(dane_.environment().workingYear));
+    const int character = DBKSIEG_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const QList<LedgerColumn> &columns = model_->bookColumns();
+    for (int column = 0; column < columns.size(); ++column)
+        DBKSIEG_->setColumnWidth(column, columns[column].widthCharacters * character + 8);
+    NAGLOWEK_->setChecked(false);
+    applyHeadings();
+    placeSearchBoxes();
+}
+
+void TKSIEGAF::placeSearchBoxes()
+{
+    const int left = DBKSIEG_->frameWidth();
+    for (const SearchBox &box : SearchBoxes) {
+        const int column = model_->fieldColumn(QString::fromLatin1(box.field));
+        searchBox(QString::fromLatin1(box.name))
+            ->setGeometry(left + header_->sectionViewportPosition(column), 0,
+                          header_->sectionSize(column), searchRow_->height());
+    }
+}
+
 void TKSIEGAF::applyHeadings()
 {
     header_->setGroups(model_->groups());
@@ -511,7 +525,7 @@ void TKSIEGAF::Przenumeruj1Click()
 
 void TKSIEGAF::DBKSIEGTitleClick(int column)
 {
-    SortLedgerByColumn(dane_, column);
+    SortLedgerByField(dane_, model_->columns().value(column - 1).field);
 }
 
 void TKSIEGAF::DBKSIEGContextPopup(const QPoint &position)
@@ -643,6 +657,7 @@ void TKSIEGAF::NaprawaIndeksw1Click()
 
 void TKSIEGAF::tablesReopened()
 {
+    showBook();
     FormShow();
     M01Click(monthButton(WorkingMonthNumber(dane_.environment())));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The ledger window, the program's main window: the entries of the working month (or the
-// whole year) in the grid `DBKSIEG` with the book's sixteen columns, the month buttons, the
+// whole year) in the grid `DBKSIEG` with the columns of the year's book, the month buttons, the
 // record commands, searching and sorting, and the menu from which every other function of
 // the program starts. Closing it ends the program.
 //
@@ -159,6 +159,9 @@ private:
     QLabel *addPanel(const QString &text, int width);
     QAction *addCommand(QMenu *menu, const QString &path, std::function<void()> handler);
     void renderMonthView();
+    // The columns of the working year's book with their start headings and widths.
+    void showBook();
+    void placeSearchBoxes();
     void applyHeadings();
     void openEditor();
     TOPISZGF &dictionary();
@@ -192,6 +195,7 @@ private:
     QAction *ZAK_ = nullptr;
     QMenu *context_ = nullptr;
     QHash<QString, QAction *> actions_;
+    QWidget *searchRow_ = nullptr;
     QLineEdit *ENR_ = nullptr;
     QLineEdit *EKSIEG_ = nullptr;
     QLineEdit *EKONTR_ = nullptr;

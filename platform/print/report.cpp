@@ -158,11 +158,19 @@ private:
         if (lines.size() <= fit)
             return;
         lines.resize(fit);
+        lines.last() = cutToWidth(lines.last(), rect.width(), true);
+    }
+
+    // The text's whole characters that fit the width with "…" after them; `always` adds the
+    // mark to a text that fits, as the last line of a text whose next lines are left out.
+    QString cutToWidth(QString text, double width, bool always = false) const
+    {
+        if (!always && canvas_.textWidth(text) <= width)
+            return text;
         const QString more(QChar(0x2026));
-        QString &last = lines.last();
-        while (!last.isEmpty() && canvas_.textWidth(last + more) > rect.width())
-            last.chop(1);
-        last += more;
+        while (!text.isEmpty() && canvas_.textWidth(text + more) > width)
+            text.chop(text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1);
+        return text + more;
     }
 
     double heightOf(const ReportBand &band)
@@ -196,7 +204,10 @@ private:
             if (!element.multiLine) {
                 if (element.shrinkToFit)
                     shrinkToFit(element.font, lines.constFirst(), rect.width());
-                canvas_.drawText(rect, lines.constFirst(), element.alignment);
+                canvas_.drawText(rect,
+                                 element.cutToFit ? cutToWidth(lines.constFirst(), rect.width())
+                                                  : lines.constFirst(),
+                                 element.alignment);
                 break;
             }
             const double lineHeight = canvas_.lineHeight();

@@ -49,6 +49,9 @@ struct ReportElement {
     // A one-line text wider than its rectangle prints in a smaller size of its font, so that
     // a long name stays in its box instead of running over the next one.
     bool shrinkToFit = false;
+    // A one-line text wider than its rectangle ends after its last whole character that
+    // fits, followed by "…", so that it never runs over the next box.
+    bool cutToFit = false;
     // Frames and rules that grow with their band, so a row ruled around a multi-line text
     // stays closed.
     bool stretchWithBand = false;

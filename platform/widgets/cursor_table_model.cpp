@@ -75,6 +75,14 @@ void CursorTableModel::reset()
     emit currentRowChanged(cursor_.recNo());
 }
 
+void CursorTableModel::setColumns(QList<Column> columns)
+{
+    beginResetModel();
+    columns_ = std::move(columns);
+    endResetModel();
+    emit currentRowChanged(cursor_.recNo());
+}
+
 void CursorTableModel::setColumnTitle(int column, const QString &title)
 {
     columns_[column].title = title;

@@ -29,6 +29,8 @@ public:
 
     Cursor &cursor() const { return cursor_; }
     const QList<Column> &columns() const { return columns_; }
+    // Shows other columns of the same records; views of the model start their columns anew.
+    void setColumns(QList<Column> columns);
     void setColumnTitle(int column, const QString &title);
     int fieldColumn(const QString &field) const; // -1 when the field is not shown
     void setCellStyle(CellStyle style) { cellStyle_ = std::move(style); }

@@ -2,6 +2,7 @@
 #include "tests/print/pdf_text.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 using LedgerPrintCommands = CliProgramTest;
 
@@ -22,6 +23,7 @@ TEST_F(LedgerPrintCommands, TheWholePrintGoesIntoOneFileAndTheNextMonthContinues
           "Razem strona:", "Razem od początku roku:", "Razem miesiąc:", "zł", "gr"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_EQ(text.count("Strona: 1"), 2) << "both halves";
+    EXPECT_FALSE(text.contains("KSeF")) << "no column of the book before 2026";
 
     const CliResult february = run({"--miesiac", "02", "print", "ledger", "--plik", at("02.pdf")});
     ASSERT_EQ(february.code, 0) << february.err.toStdString();
@@ -34,6 +36,34 @@ TEST_F(LedgerPrintCommands, TheWholePrintGoesIntoOneFileAndTheNextMonthContinues
     EXPECT_TRUE(pdfText(at("02b.pdf")).contains("Strona: 40"));
     EXPECT_EQ(run({"--miesiac", "03", "print", "ledger", "--strona", "1", "--plik", at("03.pdf")}).out,
               "Strony: 41–41\n");
+}
+
+// Read as a person reads the sheets: the column numbers stand in one row under the captions.
+TEST_F(LedgerPrintCommands, ABookOf2026PrintsItsNineteenColumns)
+{
+    ASSERT_EQ(run({"init", "--demo", "--rok", "2026"}).code, 0);
+    const CliResult added =
+        run({"--rok", "2026", "--miesiac", "03", "entry", "add", "DATA=2026.03.25",
+             "NRKSIEG=FV/9/2026", "KSEF=5260001246-20260302-0A1B2C3D4E5F-1A", "NIP=DE123456789",
+             "NAZ1=Großhandel Müller", "OPIS1=Zakup towarów", "K10=12345,67"});
+    ASSERT_EQ(added.code, 0) << added.err.toStdString();
+    const CliResult printed = run({"--rok", "2026", "--miesiac", "03", "--answers", "t", "print",
+                                   "ledger", "--plik", at("2026.pdf")});
+    ASSERT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_EQ(pdfInfo(at("2026.pdf"), "Pages"), "2");
+    EXPECT_EQ(pdfInfo(at("2026.pdf"), "Page size"), "842 x 595 pts (A4)");
+    const QString text = pdfText(at("2026.pdf"), true);
+    const auto hasRow = [&text](const char *pattern) {
+        return text.contains(QRegularExpression(QString::fromLatin1(pattern),
+                                                QRegularExpression::MultilineOption));
+    };
+    EXPECT_TRUE(hasRow("^\\s*1\\s+2\\s+3\\s+4\\s+5\\s+6\\s+7\\s+8\\s*$")) << text.toStdString();
+    EXPECT_TRUE(hasRow("^\\s*9\\s+10\\s+11\\s+12\\s+13\\s+14\\s+15\\s+16\\s+17\\s+18\\s+19\\s*$"))
+        << text.toStdString();
+    for (const char *expected : {"Numer KSeF", "podatkowy", "DE123456789", "5260001246-20260302-",
+                                 "0A1B2C3D4E5F-1A", "Großhandel Müller", "(9+10)", "(14 + 15)",
+                                 "12 345,67", "Razem od początku roku:"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 }
 
 TEST_F(LedgerPrintCommands, RefusedPrintsSayWhyAndKeepThePageCount)

@@ -66,15 +66,15 @@ TEST_F(LedgerSearch, TextBoxesAndColumnTitlesOrderTheView)
     SearchLedgerByContractor(d, "M");
     EXPECT_EQ(current(), 10) << "nearest after Lis within March";
 
-    EXPECT_TRUE(SortLedgerByColumn(d, 3));
+    EXPECT_TRUE(SortLedgerByField(d, "NRKSIEG"));
     EXPECT_EQ(d.TKSIEGA.indexName(), "NRKSIEGinx");
     EXPECT_EQ(current(), 10) << "the current entry stays current";
-    EXPECT_FALSE(SortLedgerByColumn(d, 2));
-    EXPECT_FALSE(SortLedgerByColumn(d, 16));
+    EXPECT_FALSE(SortLedgerByField(d, "DATA"));
+    EXPECT_FALSE(SortLedgerByField(d, "K17"));
     EXPECT_EQ(d.TKSIEGA.indexName(), "NRKSIEGinx");
-    EXPECT_TRUE(SortLedgerByColumn(d, 1));
+    EXPECT_TRUE(SortLedgerByField(d, "LP"));
     EXPECT_EQ(d.TKSIEGA.indexName(), "LPinx");
-    EXPECT_TRUE(SortLedgerByColumn(d, 4));
+    EXPECT_TRUE(SortLedgerByField(d, "NAZ1"));
     EXPECT_EQ(d.TKSIEGA.indexName(), "KONTRinx");
 }
 

@@ -1,9 +1,12 @@
+#include "maintenance/year_change.h"
+#include "maintenance/year_opening.h"
 #include "platform/print/recording_canvas.h"
 #include "platform/print/report.h"
 #include "print/ledger_amounts.h"
 #include "print/ledger_printout.h"
 #include "tests/ledger/ledger_fixture.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -50,6 +53,47 @@ const CanvasItem *textItem(const RecordingCanvas &canvas, const QString &text)
         if (item.kind == CanvasItem::Kind::Text && item.text == text)
             return &item;
     return nullptr;
+}
+
+// The texts written from the left edge of a column's cells, as its number's box tells.
+QStringList inColumn(const RecordingCanvas &page, const QString &number)
+{
+    const CanvasItem *numberBox = textItem(page, number);
+    if (!numberBox)
+        return {};
+    const double left = numberBox->boxMm.left() + 0.4;
+    QStringList column;
+    for (const CanvasItem &item : page.texts())
+        if (qAbs(item.boxMm.left() - left) < 0.01 && !item.text.isEmpty())
+            column << item.text;
+    return column;
+}
+
+// The row of column numbers under the captions of the first page, left to right.
+QStringList columnNumbers(const RecordingCanvas &canvas)
+{
+    QList<CanvasItem> numbers;
+    for (const CanvasItem &item : canvas.textsOnPage(1)) {
+        bool isNumber = false;
+        item.text.toInt(&isNumber);
+        if (isNumber && item.font.pointSize == 6)
+            numbers << item;
+    }
+    std::sort(numbers.begin(), numbers.end(), [](const CanvasItem &a, const CanvasItem &b) {
+        return a.boxMm.left() < b.boxMm.left();
+    });
+    QStringList texts;
+    for (const CanvasItem &item : numbers)
+        texts << item.text;
+    return texts;
+}
+
+QStringList numbersFrom(int first, int last)
+{
+    QStringList numbers;
+    for (int number = first; number <= last; ++number)
+        numbers << QString::number(number);
+    return numbers;
 }
 
 } // namespace
@@ -189,18 +233,9 @@ TEST_F(LedgerPrintout_, ZeroColumnFifteenTotalsAreBlankAndYearToDateOverflowsToH
     ASSERT_TRUE(PreviewLedgerHalf(*dane, printout, 2, devices));
     const RecordingCanvas &page = *devices.previews[0];
     const QStringList texts = textsOf(page);
-    // The texts written from the left edge of a column's cells, as its number's box tells.
-    const auto inColumn = [&page](const QString &number) {
-        const double left = textItem(page, number)->boxMm.left() + 0.4;
-        QStringList column;
-        for (const CanvasItem &item : page.texts())
-            if (qAbs(item.boxMm.left() - left) < 0.01 && !item.text.isEmpty())
-                column << item.text;
-        return column;
-    };
-    EXPECT_EQ(inColumn("7"), QStringList({"1,00", "1,00", "1,00", "#######.##"}))
+    EXPECT_EQ(inColumn(page, "7"), QStringList({"1,00", "1,00", "1,00", "#######.##"}))
         << "the row, the month, the page and the year-to-date overflowing its mask";
-    EXPECT_EQ(inColumn("15"), QStringList({"0,00"}))
+    EXPECT_EQ(inColumn(page, "15"), QStringList({"0,00"}))
         << "column 15 shows the entry's typed zero and no zero totals";
     EXPECT_GE(texts.count("0,00"), 2 * 7) << "the other columns' zero totals show";
     EXPECT_TRUE(texts.contains("0.00")) << "their year-to-date too";
@@ -253,4 +288,80 @@ TEST_F(LedgerPrintout_, TheWholeYearPrintsNothingAndAMissingRunningRowIsNotWritt
     EXPECT_TRUE(PreviewLedgerHalf(*dane, printout, 1, devices));
     EXPECT_FALSE(dane->TSUMA.findKey({QStringLiteral("N05")}));
     EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+// A book of 2026 or later is the regulation's nineteen-column book: the KSeF number and the
+// contractor's tax identifier join the first half, the amounts move two columns on, and the
+// totals follow the same rules. The printout kept for the run changes its form with the year.
+TEST_F(LedgerPrintout_, FromTwentyTwentySixTheBookHasNineteenColumns)
+{
+    ready();
+    fillMay(1, {{"K7", "1"}});
+    LedgerPrintout printout(*dane);
+    prompter.enqueue(Answer::Yes);
+    ASSERT_TRUE(PrintLedger(*dane, printout, devices));
+    ASSERT_EQ(devices.prints.size(), 2u);
+    EXPECT_EQ(columnNumbers(*devices.prints[0]), numbersFrom(1, 6));
+    EXPECT_EQ(columnNumbers(*devices.prints[1]), numbersFrom(7, 17));
+    EXPECT_FALSE(textsOf(*devices.prints[0]).contains("Numer KSeF"));
+
+    ASSERT_EQ(OpenNewYear({"2026", "2019", dane->environment().dataRoot}, dane->environment(), prompter,
+                          [](const QString &) {}),
+              YearOpeningResult::Completed);
+    ASSERT_TRUE(ChangeWorkingYear(*dane, "2026"));
+    SelectWorkingMonth(*dane, "03");
+    plainSql("2026/KSIEGA/SUMA.DB", "UPDATE SUMA SET K7 = 10000000, Ilstr = 4 WHERE KOD = 'N02'");
+    dane->TSUMA.refresh();
+    const char *ksef = "5260001246-20260302-0A1B2C3D4E5F-1A";
+    const QString longName = "Großhandel Müller und Söhne Gesellschaft mit beschränkter Haftung";
+    entry(101, "03", "2026.03.02",
+          {{"KSEF", ksef}, {"NRKSIEG", "FV/77/2026"}, {"NIP", "DE123456789"},
+           {"NAZ1", longName.toUtf8().constData()}, {"K7", "1250"}, {"UWAGI", "dostawa częściowa"}});
+    entry(102, "03", "2026.03.05",
+          {{"NRKSIEG", "RACHUNEK/2026/03/000123/ODDZIAŁ-POŁUDNIE/ZAKUP-TOWARÓW"},
+           {"NIP", "677-000-21-37"}, {"K10", "99.99"}, {"K17", "150.50"}, {"UWAGI", "badanie rynku"}});
+    prompter.enqueue(Answer::Yes);
+    ASSERT_TRUE(PrintLedger(*dane, printout, devices));
+    ASSERT_EQ(devices.prints.size(), 4u);
+    const RecordingCanvas &first = *devices.prints[2];
+    const RecordingCanvas &second = *devices.prints[3];
+    EXPECT_EQ(devices.proposals.last(), 5);
+
+    EXPECT_EQ(columnNumbers(first), numbersFrom(1, 8));
+    for (const char *caption : {"Lp.", "Numer KSeF", "Nr dowodu", "księgowego", "KONTRAHENT",
+                                "Identyfikator", "podatkowy", "Imię i nazwisko (firma)", "Adres",
+                                "Opis zdarzenia gospodarczego", "Razem miesiąc:", "Strona: 5"})
+        EXPECT_TRUE(textsOf(first).contains(QString::fromUtf8(caption))) << caption;
+    EXPECT_EQ(inColumn(first, "3").join(QString()), ksef) << "the number over both lines of its row";
+    EXPECT_EQ(inColumn(first, "5"), QStringList({"DE123456789", "677-000-21-37"}));
+    const QStringList document = inColumn(first, "4");
+    ASSERT_EQ(document.size(), 3) << document.join('|').toStdString();
+    EXPECT_EQ(document[0], "FV/77/2026");
+    EXPECT_TRUE(document[2].endsWith(QChar(0x2026))) << "a number too long for two lines is cut";
+
+    // A name longer than its column keeps to it, cut after a whole letter.
+    const QStringList names = inColumn(first, "6");
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(names[0].endsWith(QChar(0x2026)));
+    EXPECT_TRUE(longName.startsWith(names[0].chopped(1)));
+    const CanvasItem *name = textItem(first, names[0]);
+    EXPECT_LE(first.textWidthMm(name->font, name->text), name->boxMm.width() + 1e-9);
+    EXPECT_EQ(name->font.pointSize, 7) << "cut, not shrunk";
+    EXPECT_LE(name->boxMm.right(), textItem(first, "7")->boxMm.left());
+
+    EXPECT_EQ(columnNumbers(second), numbersFrom(9, 19));
+    for (const char *caption : {"(9+10)", "(14 + 15)", "PRZYCHÓD", "WYDATKI", "opis kosztu", "uwagi",
+                                "Strona: 5"})
+        EXPECT_TRUE(textsOf(second).contains(QString::fromUtf8(caption))) << caption;
+    EXPECT_EQ(inColumn(second, "9"), QStringList({"1 250,00", "1 250,00", "1 250,00", "2 250.00"}))
+        << "the row, the month, the page and the year-to-date with February's running total";
+    EXPECT_EQ(inColumn(second, "12"), QStringList({"99,99", "99,99", "99,99", "99.99"}));
+    EXPECT_EQ(inColumn(second, "11"),
+              QStringList({"1 250,00", "0,00", "1 250,00", "1 250,00", "1 250.00"}))
+        << "total revenue (9+10) of each row and its totals, carried from its own running total";
+    EXPECT_EQ(inColumn(second, "18"), QStringList({"badanie rynku"}))
+        << "the remark stands beside the research cost";
+    EXPECT_EQ(inColumn(second, "19"), QStringList({"dostawa częściowa"}));
+    EXPECT_TRUE(inColumn(second, "17").isEmpty()) << "the free column's zero totals stay blank";
+    EXPECT_EQ(storedPages("N03"), 5);
 }

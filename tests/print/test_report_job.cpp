@@ -88,11 +88,14 @@ TEST(FormBoxes, TextsKeepToTheirRectangles)
     centred.keepInRect = true;
     band.addLabel({0, 30, 30, 5}, "Przedsiębiorstwo Handlowo-Usługowe").shrinkToFit = true;
     band.addLabel({40, 30, 60, 5}, "Krótka nazwa").shrinkToFit = true;
+    const QString longName = "Przedsiębiorstwo Handlowo-Usługowe";
+    band.addLabel({110, 30, 30, 5}, longName).cutToFit = true;
+    band.addLabel({150, 30, 60, 5}, "Krótka nazwa").cutToFit = true;
     RecordingCanvas canvas;
     ASSERT_TRUE(report.print(canvas));
 
     const QList<CanvasItem> texts = canvas.texts();
-    ASSERT_EQ(texts.size(), 5) << "two lines of the memo fit, then the centred and two names";
+    ASSERT_EQ(texts.size(), 7) << "two lines of the memo fit, then the centred and four names";
     const double line = texts.at(1).boxMm.top() - texts.at(0).boxMm.top();
     EXPECT_EQ(texts.at(0).text, "pierwsza linia");
     EXPECT_EQ(texts.at(1).text, QStringLiteral("druga linia…"));
@@ -105,5 +108,16 @@ TEST(FormBoxes, TextsKeepToTheirRectangles)
     }
     EXPECT_LT(texts.at(3).font.pointSize, 10) << "shrunk to fit";
     EXPECT_EQ(texts.at(4).font.pointSize, 10) << "a text that fits keeps its size";
+
+    // A cut name keeps its size and as many whole letters as fit before the mark.
+    const QString cut = texts.at(5).text;
+    ASSERT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    const QString kept = cut.chopped(1);
+    EXPECT_TRUE(longName.startsWith(kept));
+    canvas.setFont(texts.at(5).font);
+    EXPECT_LE(canvas.textWidth(cut), 30 + 1e-9);
+    EXPECT_GT(canvas.textWidth(longName.left(kept.size() + 1) + QChar(0x2026)), 30);
+    EXPECT_EQ(texts.at(5).font.pointSize, 10);
+    EXPECT_EQ(texts.at(6).text, "Krótka nazwa") << "a text that fits is not marked";
     EXPECT_EQ(report.pagesPrinted(), 1);
 }

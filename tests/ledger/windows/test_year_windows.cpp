@@ -5,6 +5,8 @@
 #include "ledger_window_fixture.h"
 #include "maintenance/windows/tksiegaf6.h"
 #include "maintenance/windows/trokf.h"
+#include "maintenance/year_opening.h"
+#include "platform/widgets/grouped_header_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 
 namespace {
 
@@ -19,6 +22,14 @@ template <typename Window>
 Window *activeModal()
 {
     return qobject_cast<Window *>(QApplication::activeModalWidget());
+}
+
+QStringList titles(const QAbstractItemModel &model)
+{
+    QStringList texts;
+    for (int column = 0; column < model.columnCount(); ++column)
+        texts << model.headerData(column, Qt::Horizontal).toString();
+    return texts;
 }
 
 } // namespace
@@ -94,5 +105,87 @@ TEST_F(YearWindows, OpenTheNextYearChangeToItAndBack)
     EXPECT_EQ(w.monthButton(1)->palette().color(QPalette::Button), posted);
     SelectWorkingMonth(*dane, "13");
     EXPECT_EQ(dane->TKSIEGA.recordCount(), entries2019);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+// The grid shows the columns of the working year's book: from 2026 the KSeF number is
+// column -3- and the contractor's tax identifier -5-, and sorting and the search boxes
+// follow the fields to their new places.
+TEST_F(YearWindows, TheGridOfA2026BookHasTheNineteenColumnHeadings)
+{
+    TKSIEGAF &w = open();
+    const auto changeYear = [](TKSIEGAF &window, const QString &year) {
+        whileModal([&] { window.action("Pasek/Zmiana roku")->trigger(); }, [&] {
+            TKSIEGAF6 *change = activeModal<TKSIEGAF6>();
+            ASSERT_NE(change, nullptr);
+            const QList<QListWidgetItem *> items = change->lrok()->findItems(year, Qt::MatchExactly);
+            ASSERT_EQ(items.size(), 1);
+            change->lrok()->setCurrentItem(items[0]);
+            change->changeButton()->click();
+        });
+    };
+    ASSERT_EQ(OpenNewYear({"2026", "2019", dane->environment().dataRoot}, dane->environment(),
+                          prompter, [](const QString &) {}),
+              YearOpeningResult::Completed);
+    changeYear(w, "2026");
+    ASSERT_EQ(w.yearPanel()->text(), "2026");
+    Cursor &ledger = dane->TKSIEGA;
+    ledger.append();
+    ledger.field("LP").setInteger(1);
+    ledger.field("MC").setAsString("01");
+    ledger.field("DATA").setAsString("2026.01.05");
+    ledger.field("KSEF").setAsString("5260001246-20260302-0A1B2C3D4E5F-1A");
+    ledger.field("NRKSIEG").setAsString("FV/1/2026");
+    ledger.field("NIP").setAsString("DE123456789");
+    ledger.field("NAZ1").setAsString("Großhandel Müller GmbH");
+    ledger.field("K7").setAsString("1250");
+    ledger.post();
+    w.refreshMonthView();
+
+    const QAbstractItemModel &model = *w.grid()->model();
+    ASSERT_EQ(model.columnCount(), 18);
+    const QStringList start = titles(model);
+    EXPECT_EQ(start[0], "L.p.\n-1-");
+    EXPECT_EQ(start[2], "Numer\nKSeF\n-3-");
+    EXPECT_EQ(start[3], "Numer\ndowodu\nksięgowego\n-4-");
+    EXPECT_EQ(start[4], "Identyfikator\npodatkowy\n-5-");
+    EXPECT_EQ(start[8], "wartość\nsprzedanych\ntowarów\ni usług\n-9-");
+    EXPECT_EQ(start[15], "razem\nwydatki\n(14+15)\n-16-");
+    EXPECT_EQ(start[16], "-17-");
+    EXPECT_EQ(start[17], "Koszty działalności badawczo rozwojowej\n-18-");
+    EXPECT_EQ(w.header()->groups().mid(4, 4),
+              QStringList({"KONTRAHENT", "KONTRAHENT", "KONTRAHENT", ""}));
+    EXPECT_EQ(model.data(model.index(0, 2)).toString(), "5260001246-20260302-0A1B2C3D4E5F-1A");
+    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "DE123456789");
+    EXPECT_EQ(model.data(model.index(0, 10)).toString(), "1 250,00") << "K9 in column -11-";
+    EXPECT_GT(w.grid()->columnWidth(2), w.grid()->columnWidth(3)) << "room for the KSeF number";
+    shoot(w, "TKSIEGAF-2026");
+
+    w.NAGLOWEKClick();
+    EXPECT_EQ(titles(model).mid(0, 6), QStringList({"-1-", "-2-", "-3-", "-4-", "-5-", "-6-"}));
+    EXPECT_EQ(titles(model)[17], start[17]) << "the research costs keep their title";
+    w.NAGLOWEKClick();
+    EXPECT_EQ(titles(model)[2], "Numer KSeF -3-");
+    EXPECT_EQ(titles(model)[4], "Identyfikator podatkowy -5-");
+
+    const auto under = [&w](const char *box, int column) {
+        return w.searchBox(box)->geometry().left()
+               == w.grid()->frameWidth() + w.header()->sectionViewportPosition(column);
+    };
+    EXPECT_TRUE(under("EKSIEG", 3));
+    EXPECT_TRUE(under("EKONTR", 5));
+    w.header()->sectionClicked(3);
+    EXPECT_EQ(ledger.indexName(), "NRKSIEGinx");
+    w.header()->sectionClicked(5);
+    EXPECT_EQ(ledger.indexName(), "KONTRinx");
+    w.header()->sectionClicked(2);
+    EXPECT_EQ(ledger.indexName(), "KONTRinx") << "the KSeF number orders nothing";
+
+    changeYear(w, "2019");
+    ASSERT_EQ(model.columnCount(), 17);
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), "Numer\ndowodu\nksiegowego\n-3-");
+    EXPECT_EQ(model.headerData(16, Qt::Horizontal).toString(), "Numer\nKSeF");
+    EXPECT_TRUE(under("EKSIEG", 2));
+    EXPECT_TRUE(under("EKONTR", 3));
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
