@@ -46,6 +46,17 @@ Money amountFromDouble(double value, const FieldDef &field)
     }
 }
 
+// Whole złoty beyond what the units of an amount hold are refused with the field's name.
+Money amountFromZloty(qint64 value, const FieldDef &field)
+{
+    try {
+        return Money::fromZloty(value);
+    } catch (const AmountOverflow &) {
+        throw DbError(QStringLiteral("Wartość %1 nie jest kwotą, jaką może mieć pole %2.")
+                          .arg(QString::number(value), field.name));
+    }
+}
+
 QString shortestFloat(double value)
 {
     QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -183,7 +194,7 @@ QVariant storedFromValue(const FieldDef &field, const QVariant &value)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
         if (isCurrencyType(field.type))
-            return QVariant(Money::fromZloty(value.toLongLong()).units());
+            return QVariant(amountFromZloty(value.toLongLong(), field).units());
         if (isIntegerType(field.type) || field.type == FieldType::Logical)
             return QVariant(value.toLongLong());
         if (field.type == FieldType::Float)
