@@ -98,7 +98,7 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
 
     connect(prior_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::PoprzedniClick));
     connect(next_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::NastepnyClick));
-    connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKonF1::showContractor);
+    connect(&dane_.TKontrah, &Cursor::currentChanged, this, Guarded(dane_.prompter(), this, &TKonF1::showContractor));
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, Guarded(dane_.prompter(), [this] {
         DesktopShell shell;
         OpenDocument(QCoreApplication::applicationDirPath(), ContractorHelpDocument, shell,
@@ -122,7 +122,7 @@ void TKonF1::hideEvent(QHideEvent *event)
 bool TKonF1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->text().isEmpty())
-        startDescription();
+        RunHandler(dane_.prompter(), [this] { startDescription(); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -133,11 +133,7 @@ void TKonF1::startDescription()
     Cursor &notes = dane_.TKONTRAHo;
     if (!notes.isOpen() || notes.isEditing() || !notes.isEmpty() || dane_.TKontrah.recNo() < 0)
         return;
-    try {
-        EnsureEditing(notes);
-    } catch (const DbError &failure) {
-        dane_.prompter().error(failure.message());
-    }
+    EnsureEditing(notes);
 }
 
 // Linking and unlinking read the description table afresh; a table another program took

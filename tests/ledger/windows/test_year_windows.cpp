@@ -5,6 +5,7 @@
 #include "ledger_window_fixture.h"
 #include "maintenance/windows/tksiegaf6.h"
 #include "maintenance/windows/trokf.h"
+#include "tests/support/held_table.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,4 +96,41 @@ TEST_F(YearWindows, OpenTheNextYearChangeToItAndBack)
     SelectWorkingMonth(*dane, "13");
     EXPECT_EQ(dane->TKSIEGA.recordCount(), entries2019);
     EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+// Changing the year saves the entry being typed; another program holding the ledger stops
+// that with the error box, the dialog stays for another try, and the try works once it lets go.
+TEST_F(YearWindows, AChangeStoppedByATableHeldElsewhereIsShownAndCanBeTriedAgain)
+{
+    qputenv("KSIEGA_BUSY_TIMEOUT_MS", "200");
+    TKSIEGAF &w = open();
+    Cursor &ledger = dane->TKSIEGA;
+    SelectWorkingMonth(*dane, "01");
+    ledger.first();
+    ledger.edit();
+    ledger.field("OPIS1").setAsString("Zmieniony opis");
+    prompter.clear();
+    TKSIEGAF6 change(*dane, &w);
+    bool accepted = false;
+    whileModal([&] { accepted = change.execute(); }, [&] {
+        {
+            HeldTable holder(ledger.tablePath(), HeldTable::Lock::Exclusive);
+            ASSERT_TRUE(holder.held());
+            change.changeButton()->click();
+            ASSERT_EQ(prompter.messages().size(), 1);
+            EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+            EXPECT_TRUE(messageTexts().first().contains("Tabela KSIEGA jest używana przez inny program"))
+                << messageTexts().first().toStdString();
+            EXPECT_TRUE(change.isVisible()) << "the dialog waits for another try";
+        }
+        change.changeButton()->click();
+    });
+    qunsetenv("KSIEGA_BUSY_TIMEOUT_MS");
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(dane->environment().workingYear, "2019");
+    ASSERT_TRUE(ledger.isOpen());
+    SelectWorkingMonth(*dane, "01");
+    ledger.first();
+    EXPECT_EQ(ledger.field("OPIS1").asString(), "Zmieniony opis") << "the entry was saved on the second try";
 }
