@@ -8,7 +8,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-// Whether every drawing of the report the preview asked for was whole.
+// Whether every drawing of the report the preview asked for was whole. A report that failed
+// closes the preview once its error is shown: half a printout is not offered for printing.
 static bool previewOn(QPrinter &printer, Report &report, Prompter &errors, QWidget *parent)
 {
     QPrintPreviewDialog dialog(&printer, parent);
@@ -16,9 +17,11 @@ static bool previewOn(QPrinter &printer, Report &report, Prompter &errors, QWidg
                                                    : report.title());
     bool whole = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&report, &errors, &whole](QPrinter *target) {
-                         if (!RunHandler(errors, [&] { report.print(*target); }))
-                             whole = false;
+                     [&report, &errors, &whole, &dialog](QPrinter *target) {
+                         if (RunHandler(errors, [&] { report.print(*target); }))
+                             return;
+                         whole = false;
+                         QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
                      });
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();

@@ -9,7 +9,7 @@ class Report;
 
 // Shows the report's pages (modal) on a printer of the system, set to the report's sheet.
 // A report that fails while the preview draws it (a total no amount holds) is shown in the
-// error box, and the preview stays open.
+// error box, and the preview closes.
 void previewReport(Report &report, Prompter &errors, QWidget *parent = nullptr);
 
 // The printer set-up dialog, then the preview on the printer chosen there; false when the

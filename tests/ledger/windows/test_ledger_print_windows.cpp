@@ -116,12 +116,13 @@ TEST_F(LedgerPrintWindows, ATotalNoAmountHoldsShowsTheErrorBoxAndTheLedgerGoesOn
     {
         ModalScript script(QStringLiteral("5"));
         w.action("Wydruki/Podgląd str 2")->trigger(); // the page with the revenue columns
-        EXPECT_EQ(script.seen, QStringList({"numeracja 04 od 1", "drukarka", "podgląd"}));
+        EXPECT_EQ(script.seen.mid(0, 2), QStringList({"numeracja 04 od 1", "drukarka"}));
     }
     ASSERT_FALSE(messageTexts().isEmpty());
     EXPECT_EQ(messageTexts().first(), "Nie można obliczyć sumy K7 na wydruku: wynik jest poza zakresem, "
                                       "jaki może mieć kwota. Polecenie przerwano.");
     EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the preview of half a printout closed";
     Cursor &sums = dane->TSUMA;
     ASSERT_TRUE(sums.findKey({QStringLiteral("N04")}));
     EXPECT_TRUE(sums.field("Ilstr").isNull()) << "a preview that failed numbers no pages";
