@@ -12,6 +12,7 @@
 #include "print/windows/tksiegaf8.h"
 #include "tests/print/print_fixture.h"
 #include "tests/support/held_table.h"
+#include "tests/support/every_table_whole.h"
 
 #include <QAction>
 #include <QPrintDialog>
@@ -132,6 +133,7 @@ TEST_F(LedgerPrintWindows, ATotalNoAmountHoldsShowsTheErrorBoxAndTheLedgerGoesOn
     w.monthButton(1)->click();
     EXPECT_EQ(w.model().rowCount(), dane->TKSIEGA.recordCount());
     EXPECT_GT(w.model().rowCount(), 0);
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
 }
 
 // The print parameters read and write the parameter table; another program holding it stops
@@ -160,6 +162,7 @@ TEST_F(LedgerPrintWindows, ATableHeldByAnotherProgramStopsAParameterAndTheDialog
     parameters.refresh();
     EXPECT_FALSE(parameters.field("ZL1").asBoolean()) << "saved once the table was free";
     EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
 }
 
 TEST_F(LedgerPrintWindows, TheStatementPreviewedFromItsModalFormTakesInput)

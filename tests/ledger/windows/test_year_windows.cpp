@@ -6,6 +6,7 @@
 #include "maintenance/windows/tksiegaf6.h"
 #include "maintenance/windows/trokf.h"
 #include "tests/support/held_table.h"
+#include "tests/support/every_table_whole.h"
 
 #include <QAction>
 #include <QApplication>
@@ -133,4 +134,5 @@ TEST_F(YearWindows, AChangeStoppedByATableHeldElsewhereIsShownAndCanBeTriedAgain
     SelectWorkingMonth(*dane, "01");
     ledger.first();
     EXPECT_EQ(ledger.field("OPIS1").asString(), "Zmieniony opis") << "the entry was saved on the second try";
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
 }
