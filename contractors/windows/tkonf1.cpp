@@ -122,7 +122,7 @@ void TKonF1::hideEvent(QHideEvent *event)
 bool TKonF1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->text().isEmpty())
-        RunHandler(dane_.prompter(), [this] { startDescription(); });
+        startDescription();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -133,7 +133,11 @@ void TKonF1::startDescription()
     Cursor &notes = dane_.TKONTRAHo;
     if (!notes.isOpen() || notes.isEditing() || !notes.isEmpty() || dane_.TKontrah.recNo() < 0)
         return;
-    EnsureEditing(notes);
+    try {
+        EnsureEditing(notes);
+    } catch (const DbError &failure) {
+        dane_.prompter().error(failure.message());
+    }
 }
 
 // Linking and unlinking read the description table afresh; a table another program took
