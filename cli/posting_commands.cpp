@@ -125,7 +125,8 @@ static QString readSummaryOptions(const CommandContext &context, SummaryOptions 
     return QString();
 }
 
-// The rows the statement shows, tab-separated, amounts as the grid shows them.
+// The rows the statement shows, tab-separated, amounts as the grid shows them. Written only
+// once every row is read: a row that fails half-way leaves no statement that looks whole.
 static void writeSummaryRows(TDANE &dane, QTextStream &out)
 {
     const QList<SummaryColumn> &columns = SummaryColumns();
@@ -134,7 +135,7 @@ static void writeSummaryRows(TDANE &dane, QTextStream &out)
         header << column.field;
     header << QStringLiteral("W1") << QStringLiteral("W2") << QStringLiteral("W3")
            << QStringLiteral("OZN") << QStringLiteral("DATA") << QStringLiteral("NAZWISKO");
-    out << header.join(QLatin1Char('\t')) << '\n';
+    QStringList lines{header.join(QLatin1Char('\t'))};
     Cursor &sums = dane.TSUMA;
     for (sums.first(); !sums.eof(); sums.next()) {
         QStringList cells{sums.field(columns.first().field).asString()};
@@ -144,8 +145,9 @@ static void writeSummaryRows(TDANE &dane, QTextStream &out)
             cells << SummaryRatioText(sums.field(QString::fromLatin1(ratio)));
         for (const char *stamp : {"OZN", "DATA", "NAZWISKO"})
             cells << sums.field(QString::fromLatin1(stamp)).asString();
-        out << cells.join(QLatin1Char('\t')) << '\n';
+        lines << cells.join(QLatin1Char('\t'));
     }
+    out << lines.join(QLatin1Char('\n')) << '\n';
 }
 
 static bool printSummary(CliSession &session, CommandContext &context, const SummaryOptions &options)

@@ -30,7 +30,7 @@ Money RoundToMultiple(Money step, Money amount)
     const bool half = 2 * std::abs(remainder) >= std::abs(stepUnits);
     const bool negative = (amount.units() < 0) != (stepUnits < 0);
     const qint64 multiples = half ? quotient + (negative ? -1 : 1) : quotient;
-    return Money::fromUnits(multiples * stepUnits);
+    return Money::fromUnits(stepUnits) * multiples;
 }
 
 double RoundToGrosz(double value)

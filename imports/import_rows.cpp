@@ -1,6 +1,6 @@
 #include "imports/import_rows.h"
 
-#include "platform/decimal.h"
+#include "platform/amount_range.h"
 #include "platform/prompter.h"
 
 
@@ -61,6 +61,7 @@ void ImportRows::collapse()
     ImportRow &first = rows_.first();
     for (qsizetype i = 1; i < rows_.size(); ++i)
         for (size_t s = 0; s < first.amounts.size(); ++s)
-            first.amounts[s] = CheckedSum(first.amounts[s], rows_[i].amounts[s]);
+            first.amounts[s] = CalculatedAmount(QStringLiteral("sumy pozycji faktury (pole %1)").arg(SlotField(Slot(s))),
+                                                [&] { return first.amounts[s] + rows_[i].amounts[s]; });
     rows_.resize(1);
 }

@@ -6,7 +6,7 @@
 #include "imports/position_amount.h"
 #include "ledger/ledger_rules.h"
 #include "ledger/record_operations.h"
-#include "platform/decimal.h"
+#include "platform/amount_range.h"
 #include "platform/progress.h"
 #include "platform/prompter.h"
 
@@ -68,7 +68,9 @@ Totals sumRegisters(TDANE &dane, Progress &progress)
                 if (!column)
                     continue;
                 if (const std::optional<Slot> slot = summarySlot(*column))
-                    totals[size_t(*slot)] = CheckedSum(totals[size_t(*slot)], SummaryAmount(position, rate));
+                    totals[size_t(*slot)] = CalculatedAmount(
+                        QStringLiteral("sumy sprzedaży miesiąca (kolumna %1)").arg(*column),
+                        [&] { return totals[size_t(*slot)] + SummaryAmount(position, rate); });
             }
         }
     }

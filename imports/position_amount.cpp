@@ -78,9 +78,9 @@ Money PositionAmount(const QString &registerCode, const InvoicePosition &positio
         && !salesDeclarationCode(position.declarationCode)) {
         switch (VatDeductionShare(registerCode, position.declarationCode)) {
         case 0:
-            return CheckedSum(position.net, position.vat);
+            return position.net + position.vat;
         case 50:
-            return ScaledAmount(CheckedSum(position.net, halfToGrosz(position.vat)), Decimal(75, 2), 1);
+            return ScaledAmount(position.net + halfToGrosz(position.vat), Decimal(75, 2), 1);
         default:
             return position.net;
         }
@@ -89,7 +89,7 @@ Money PositionAmount(const QString &registerCode, const InvoicePosition &positio
     case 'W':
         return position.vat;
     case 'X':
-        return CheckedSum(position.gross, -position.vat);
+        return position.gross - position.vat;
     case 'Z':
         return position.gross;
     default:

@@ -12,15 +12,25 @@ Money written(Money value)
     return value.rounded(2);
 }
 
+// The name of the sum is made only when the sum fails: this runs for every row of the book.
+void addTo(Money &sum, Money value, const char *element)
+{
+    try {
+        sum += written(value);
+    } catch (const AmountOverflow &) {
+        throw AmountOverflow(QStringLiteral("sumy %1 w pliku JPK").arg(QLatin1String(element)));
+    }
+}
+
 } // namespace
 
 void BookSums::add(const JpkRow &row)
 {
     ++rows;
-    revenue = revenue + written(row.k9);
-    goods = goods + written(row.k10);
-    incidentalCosts = incidentalCosts + written(row.k11);
-    expenses = expenses + written(row.k14);
+    addTo(revenue, row.k9, "K_9");
+    addTo(goods, row.k10, "K_10");
+    addTo(incidentalCosts, row.k11, "K_11");
+    addTo(expenses, row.k14, "K_14");
 }
 
 JpkInfo BookInfo(const BookSums &sums, const QList<StockTaking> &stockTakings, int year)
@@ -43,8 +53,10 @@ JpkInfo BookInfo(const BookSums &sums, const QList<StockTaking> &stockTakings, i
     }
     info.p1 = written(info.p1);
     info.p2 = written(info.p2);
-    info.p3 = info.p1 + sums.goods + sums.incidentalCosts + sums.expenses - info.p2;
-    info.p4 = sums.revenue - info.p3;
+    info.p3 = CalculatedAmount(QStringLiteral("P_3 w pliku JPK"), [&] {
+        return info.p1 + sums.goods + sums.incidentalCosts + sums.expenses - info.p2;
+    });
+    info.p4 = CalculatedAmount(QStringLiteral("P_4 w pliku JPK"), [&] { return sums.revenue - info.p3; });
     return info;
 }
 

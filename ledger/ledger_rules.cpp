@@ -45,12 +45,22 @@ void TKSIEGAMCChange(TDANE &dane, Field month)
     }
 }
 
+// Only amounts another program wrote beyond the typed range can overflow a calculated field.
+// The names are literals: the calculation runs for every record read.
+template <class Calculation>
+void setCalculated(Cursor &table, const QString &name, const QString &result, Calculation calculation)
+{
+    table.field(name).setCurrency(CalculatedAmount(result, calculation));
+}
+
 void TKSIEGACalcFields(Cursor &ledger)
 {
-    ledger.field(QStringLiteral("K9"))
-        .setCurrency(amount(ledger, QStringLiteral("K7")) + amount(ledger, QStringLiteral("K8")));
-    ledger.field(QStringLiteral("K14"))
-        .setCurrency(amount(ledger, QStringLiteral("K12")) + amount(ledger, QStringLiteral("K13")));
+    setCalculated(ledger, QStringLiteral("K9"), QStringLiteral("pola K9"), [&] {
+        return amount(ledger, QStringLiteral("K7")) + amount(ledger, QStringLiteral("K8"));
+    });
+    setCalculated(ledger, QStringLiteral("K14"), QStringLiteral("pola K14"), [&] {
+        return amount(ledger, QStringLiteral("K12")) + amount(ledger, QStringLiteral("K13"));
+    });
 }
 
 bool TKSIEGAFilterRecord(const TDANE &dane, Cursor &ledger)
@@ -80,9 +90,10 @@ void ZKSIEGAStateChange(TDANE &dane, Cursor &ledger, Cursor::State previous)
 
 void TSUMACalcFields(Cursor &sums)
 {
-    sums.field(QStringLiteral("KW"))
-        .setCurrency(amount(sums, QStringLiteral("K9")) - amount(sums, QStringLiteral("K10"))
-                     - amount(sums, QStringLiteral("K11")) - amount(sums, QStringLiteral("K14")));
+    setCalculated(sums, QStringLiteral("KW"), QStringLiteral("pola KW"), [&] {
+        return amount(sums, QStringLiteral("K9")) - amount(sums, QStringLiteral("K10"))
+               - amount(sums, QStringLiteral("K11")) - amount(sums, QStringLiteral("K14"));
+    });
 }
 
 // Whoever writes the entry, a KSeF number is kept in its 35-character form and a wrong one

@@ -23,8 +23,13 @@ QList<Field> MonthTotals::fieldsOf(Cursor &cursor)
 
 void MonthTotals::add(const QList<Field> &fields)
 {
-    for (qsizetype i = 0; i < fields.size(); ++i)
-        sums_[i] = CheckedSum(sums_[i], fields[i].asCurrency());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        try {
+            sums_[i] += fields[i].asCurrency();
+        } catch (const AmountOverflow &) {
+            throw AmountOverflow(QStringLiteral("sumy kolumny %1").arg(FirstColumn + i));
+        }
+    }
 }
 
 void MonthTotals::addReachable(Cursor &cursor)

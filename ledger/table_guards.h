@@ -3,18 +3,7 @@
 // cursor, and a transaction that is undone unless the walk reaches its commit, also when a
 // save fails or the engine throws on the way.
 
-#include "platform/cursor.h"
-
-class FrozenView {
-public:
-    explicit FrozenView(Cursor &cursor) : cursor_(cursor) { cursor_.disableControls(); }
-    ~FrozenView() { cursor_.enableControls(); }
-    FrozenView(const FrozenView &) = delete;
-    FrozenView &operator=(const FrozenView &) = delete;
-
-private:
-    Cursor &cursor_;
-};
+#include "platform/frozen_view.h"
 
 class TableTransaction {
 public:

@@ -46,15 +46,14 @@ struct Axis {
     double step = 0;
 };
 
-Axis axisFor(const QList<YearChartMonth> &months)
+Axis axisFor(const QList<YearChartMonth> &months, const QList<Money> &incomeSinceJanuary)
 {
     double low = 0;
     double high = 0;
-    double running = 0;
-    for (const YearChartMonth &month : months) {
-        running += month.income().toDouble();
+    for (qsizetype i = 0; i < months.size(); ++i) {
+        const YearChartMonth &month = months[i];
         for (const double value : {month.revenue.toDouble(), month.costs.toDouble(),
-                                   month.income().toDouble(), running}) {
+                                   month.income().toDouble(), incomeSinceJanuary[i].toDouble()}) {
             low = std::min(low, value);
             high = std::max(high, value);
         }
@@ -109,10 +108,27 @@ QList<YearChartMonth> YearChartMonths(TDANE &dane)
             continue;
         YearChartMonth &figures = months[month - 1];
         figures.revenue = sums.field(QStringLiteral("K9")).asCurrency();
-        for (const char *cost : {"K10", "K11", "K14"})
-            figures.costs += sums.field(QString::fromLatin1(cost)).asCurrency();
+        figures.costs = CalculatedAmount(QStringLiteral("kosztów miesiąca %1 na wykresie").arg(month, 2, 10, QLatin1Char('0')), [&] {
+            Money costs;
+            for (const char *cost : {"K10", "K11", "K14"})
+                costs += sums.field(QString::fromLatin1(cost)).asCurrency();
+            return costs;
+        });
     }
+    // Checked here, so that no drawing of these months meets a figure no amount holds.
+    IncomeSinceJanuary(months);
     return months;
+}
+
+QList<Money> IncomeSinceJanuary(const QList<YearChartMonth> &months)
+{
+    return CalculatedAmount(QStringLiteral("dochodu od początku roku na wykresie"), [&] {
+        QList<Money> running;
+        Money income;
+        for (const YearChartMonth &month : months)
+            running << (income += month.income());
+        return running;
+    });
 }
 
 QString YearChartTitle(const QString &year)
@@ -142,7 +158,8 @@ void DrawYearChart(QPainter &painter, const QRectF &area, const QList<YearChartM
     painter.setFont(font);
     drawLegend(painter, QPointF(area.left() + unit * 8, area.top() + unit * 3), unit);
 
-    const Axis axis = axisFor(months);
+    const QList<Money> incomeSinceJanuary = IncomeSinceJanuary(months);
+    const Axis axis = axisFor(months, incomeSinceJanuary);
     const double labelWidth = metrics.horizontalAdvance(zlotyText(std::max(std::abs(axis.low), axis.high)) + QStringLiteral("-"));
     const QRectF plot(area.left() + labelWidth + unit, area.top() + unit * 5.5,
                       area.width() - labelWidth - unit * 2, area.height() - unit * 8.5);
@@ -171,7 +188,6 @@ void DrawYearChart(QPainter &painter, const QRectF &area, const QList<YearChartM
             monthNames = QLocale::ShortFormat;
     QPainterPath cumulativeLine;
     QList<QPointF> points;
-    double running = 0;
     for (int month = 0; month < 12; ++month) {
         const YearChartMonth figures = months.value(month);
         const double left = plot.left() + slot * month + (slot - bar * 3) / 2;
@@ -184,8 +200,8 @@ void DrawYearChart(QPainter &painter, const QRectF &area, const QList<YearChartM
                                     QPointF(left + bar * double(i + 1), std::max(y, zero))),
                              bars[i].second);
         }
-        running += figures.income().toDouble();
-        const QPointF point(plot.left() + slot * (month + 0.5), yOf(running));
+        const QPointF point(plot.left() + slot * (month + 0.5),
+                            yOf(incomeSinceJanuary.value(month).toDouble()));
         if (month == 0)
             cumulativeLine.moveTo(point);
         else

@@ -19,8 +19,11 @@ struct YearChartMonth {
 };
 
 // The twelve month rows of the sums table, January first; months without a row count as 0.
-// Moves the sums cursor.
+// Moves the sums cursor. Throws AmountOverflow for a year whose figures no amount holds.
 QList<YearChartMonth> YearChartMonths(TDANE &dane);
+
+// The income from the start of the year to the end of each month.
+QList<Money> IncomeSinceJanuary(const QList<YearChartMonth> &months);
 
 // "Przychody, koszty i dochód – rok 2026".
 QString YearChartTitle(const QString &year);

@@ -23,6 +23,19 @@ void setAmount(Cursor &declaration, const char *field, Money value)
     declaration.field(QString::fromLatin1(field)).setCurrency(value);
 }
 
+// What `calculation` gives for `field`; a result no amount holds is refused naming the field.
+template <class Calculation>
+Money calculated(const char *field, Calculation calculation)
+{
+    return CalculatedAmount(QStringLiteral("pola %1").arg(QLatin1String(field)), calculation);
+}
+
+template <class Calculation>
+void setCalculated(Cursor &declaration, const char *field, Calculation calculation)
+{
+    setAmount(declaration, field, calculated(field, calculation));
+}
+
 Money notNegative(Money value)
 {
     return value < Money() ? Money() : value;
@@ -30,13 +43,15 @@ Money notNegative(Money value)
 
 // Income is assigned before the loss when there is income, the loss first otherwise, so
 // that the rule of whichever field is assigned last sees both settled.
-void split(Cursor &declaration, Money difference, const char *income, const char *loss)
+template <class Calculation>
+void split(Cursor &declaration, Calculation difference, const char *income, const char *loss)
 {
-    if (difference > Money()) {
-        setAmount(declaration, income, difference);
+    const Money value = calculated(income, difference);
+    if (value > Money()) {
+        setAmount(declaration, income, value);
         setAmount(declaration, loss, Money());
     } else {
-        setAmount(declaration, loss, -difference);
+        setAmount(declaration, loss, calculated(loss, [value] { return -value; }));
         setAmount(declaration, income, Money());
     }
 }
@@ -109,44 +124,57 @@ void POLEDS(Cursor &declaration, const QString &changedField)
     for (const AnnexRow &row : AnnexRows) {
         if (changedField.compare(QLatin1String(row.revenue), Qt::CaseInsensitive) == 0
             || changedField.compare(QLatin1String(row.costs), Qt::CaseInsensitive) == 0)
-            split(declaration, amount(declaration, row.revenue) - amount(declaration, row.costs),
+            split(declaration,
+                  [&] { return amount(declaration, row.revenue) - amount(declaration, row.costs); },
                   row.income, row.loss);
     }
-    const auto sum = [&declaration](std::initializer_list<const char *> fields) {
-        Money total;
-        for (const char *field : fields)
-            total += amount(declaration, field);
-        return total;
+    const auto setSum = [&declaration](const char *field, std::initializer_list<const char *> fields) {
+        setCalculated(declaration, field, [&] {
+            Money total;
+            for (const char *added : fields)
+                total += amount(declaration, added);
+            return total;
+        });
     };
-    setAmount(declaration, "P19", sum({"K71", "K80", "L94", "L110"}));
-    setAmount(declaration, "P20", sum({"K72", "K81", "L95", "L111"}));
-    setAmount(declaration, "P23", sum({"M119", "M126"}));
-    setAmount(declaration, "P24", sum({"M120", "M127"}));
+    setSum("P19", {"K71", "K80", "L94", "L110"});
+    setSum("P20", {"K72", "K81", "L95", "L111"});
+    setSum("P23", {"M119", "M126"});
+    setSum("P24", {"M120", "M127"});
 }
 
 void POLE30(Cursor &declaration)
 {
-    setAmount(declaration, "P27", amount(declaration, "P19") + amount(declaration, "P23"));
-    setAmount(declaration, "P28", amount(declaration, "P20") + amount(declaration, "P24"));
-    split(declaration, amount(declaration, "P19") - amount(declaration, "P20"), "P21", "P22");
-    split(declaration, amount(declaration, "P23") - amount(declaration, "P24"), "P25", "P26");
-    split(declaration, amount(declaration, "P27") - amount(declaration, "P28"), "P29", "P30");
+    const auto difference = [&declaration](const char *minuend, const char *subtrahend) {
+        return [&declaration, minuend, subtrahend] {
+            return amount(declaration, minuend) - amount(declaration, subtrahend);
+        };
+    };
+    setCalculated(declaration, "P27",
+                  [&] { return amount(declaration, "P19") + amount(declaration, "P23"); });
+    setCalculated(declaration, "P28",
+                  [&] { return amount(declaration, "P20") + amount(declaration, "P24"); });
+    split(declaration, difference("P19", "P20"), "P21", "P22");
+    split(declaration, difference("P23", "P24"), "P25", "P26");
+    split(declaration, difference("P27", "P28"), "P29", "P30");
 }
 
 void POLE33(Cursor &declaration)
 {
-    setAmount(declaration, "P33",
-              notNegative(amount(declaration, "P29") - amount(declaration, "P31")
-                          - amount(declaration, "P32")));
+    setCalculated(declaration, "P33", [&] {
+        return notNegative(amount(declaration, "P29") - amount(declaration, "P31")
+                           - amount(declaration, "P32"));
+    });
 }
 
 // P36 and P42 trigger this rule but are not part of the income after deductions.
 void POLE44(Cursor &declaration)
 {
-    Money income = amount(declaration, "P33");
-    for (const char *deduction : {"P34", "P35", "P38", "P40", "P41", "P43"})
-        income -= amount(declaration, deduction);
-    setAmount(declaration, "P44", notNegative(income));
+    setCalculated(declaration, "P44", [&] {
+        Money income = amount(declaration, "P33");
+        for (const char *deduction : {"P34", "P35", "P38", "P40", "P41", "P43"})
+            income -= amount(declaration, deduction);
+        return notNegative(income);
+    });
 }
 
 void POLE46(Cursor &declaration)
@@ -155,14 +183,13 @@ void POLE46(Cursor &declaration)
     const Money businessLoss = amount(declaration, "P22");
     const Money income = amount(declaration, "P44");
     const Money increase = amount(declaration, "P45");
-    Money base;
-    if (business > Money())
-        base = income + increase;
-    else if (business.isZero() && increase > businessLoss)
-        base = income + increase - businessLoss; // the increase first absorbs the business loss
-    else
-        base = income;
-    setAmount(declaration, "P46", RoundHalfAway(base));
+    setCalculated(declaration, "P46", [&] {
+        if (business > Money())
+            return RoundHalfAway(income + increase);
+        if (business.isZero() && increase > businessLoss) // the increase first absorbs the loss
+            return RoundHalfAway(income + increase - businessLoss);
+        return RoundHalfAway(income);
+    });
 }
 
 // The flat rate missing from the constants is taken from the first scale rate (19 % without
@@ -196,45 +223,49 @@ void POLE47(TDANE &dane)
     const Money base = amount(dane.TDEK, "P46");
     const bool flat = dane.TOSOBA.isOpen() && !dane.TOSOBA.isEmpty()
                       && dane.TOSOBA.field(QStringLiteral("ZL1")).asBoolean();
-    Money tax;
     if (flat) {
-        tax = FlatTax(base, flatRate(dane));
-    } else {
-        ScaleConstants scale;
-        scale.rate1 = TaxConstantOrZero(constants, 8, "WARTOSC");
-        scale.rate2 = TaxConstantOrZero(constants, 9, "WARTOSC");
-        scale.rate3 = TaxConstantOrZero(constants, 10, "WARTOSC");
-        scale.threshold = TaxConstantOrZero(constants, 11, "WARTOSC");
-        scale.reducingAmount = TaxConstantOrZero(constants, 15, "WARTOSC");
-        tax = ScaleTax(base, scale);
+        const Money rate = flatRate(dane);
+        setCalculated(dane.TDEK, "P47", [&] { return FlatTax(base, rate); });
+        return;
     }
-    setAmount(dane.TDEK, "P47", tax);
+    ScaleConstants scale;
+    scale.rate1 = TaxConstantOrZero(constants, 8, "WARTOSC");
+    scale.rate2 = TaxConstantOrZero(constants, 9, "WARTOSC");
+    scale.rate3 = TaxConstantOrZero(constants, 10, "WARTOSC");
+    scale.threshold = TaxConstantOrZero(constants, 11, "WARTOSC");
+    scale.reducingAmount = TaxConstantOrZero(constants, 15, "WARTOSC");
+    setCalculated(dane.TDEK, "P47", [&] { return ScaleTax(base, scale); });
 }
 
 void POLE53(Cursor &declaration)
 {
-    Money tax = amount(declaration, "P47");
-    for (const char *deduction : {"P48", "P49", "P50", "P52"})
-        tax -= amount(declaration, deduction);
-    setAmount(declaration, "P53", notNegative(tax));
+    setCalculated(declaration, "P53", [&] {
+        Money tax = amount(declaration, "P47");
+        for (const char *deduction : {"P48", "P49", "P50", "P52"})
+            tax -= amount(declaration, deduction);
+        return notNegative(tax);
+    });
 }
 
 void POLE55(Cursor &declaration)
 {
     const Money paid = amount(declaration, "P54");
-    const Money advance = notNegative(RoundHalfAway(amount(declaration, "P53") - paid));
+    const Money advance =
+        calculated("P55", [&] { return notNegative(RoundHalfAway(amount(declaration, "P53") - paid)); });
     setAmount(declaration, "P55", advance);
-    setAmount(declaration, "P56", paid + advance);
+    setCalculated(declaration, "P56", [&] { return paid + advance; });
 }
 
 void POLE62(Cursor &declaration)
 {
-    setAmount(declaration, "P62", amount(declaration, "P55") - amount(declaration, "P61"));
+    setCalculated(declaration, "P62",
+                  [&] { return amount(declaration, "P55") - amount(declaration, "P61"); });
 }
 
 void POLE64(Cursor &declaration)
 {
-    setAmount(declaration, "P64", amount(declaration, "P62") + amount(declaration, "P63"));
+    setCalculated(declaration, "P64",
+                  [&] { return amount(declaration, "P62") + amount(declaration, "P63"); });
 }
 
 // ---- taxpayers ------------------------------------------------------------------------------

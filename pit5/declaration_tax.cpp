@@ -1,5 +1,7 @@
 #include "pit5/declaration_tax.h"
 
+#include <limits>
+
 namespace {
 
 // Products of an amount and a percentage need up to 128 bits before they are rounded.
@@ -14,10 +16,13 @@ Wide product(Money amount, Money percent)
     return Wide(amount.units()) * Wide(percent.units());
 }
 
+// A rate typed as tens of billions of percent makes a tax no amount holds.
 Money groszeOf(Wide product)
 {
     const Wide magnitude = product < 0 ? -product : product;
     const Wide grosze = (magnitude + ProductUnitsPerGrosz / 2) / ProductUnitsPerGrosz;
+    if (grosze > std::numeric_limits<qint64>::max())
+        throwAmountOverflow();
     return Money::fromGrosze(qint64(product < 0 ? -grosze : grosze));
 }
 

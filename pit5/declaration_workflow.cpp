@@ -103,9 +103,12 @@ SumsImport importRunningSums(TDANE &dane, Prompter &prompter)
     if (!sums.findKey({QLatin1Char('N') + text(declaration, "MC")}))
         return SumsImport::NoSums;
     const Money revenue = sums.field(QStringLiteral("K9")).asCurrency();
-    const Money costs = sums.field(QStringLiteral("K10")).asCurrency()
-                        + sums.field(QStringLiteral("K11")).asCurrency()
-                        + sums.field(QStringLiteral("K14")).asCurrency();
+    const Money costs =
+        CalculatedAmount(QStringLiteral("kosztów z sum księgi (kolumny 10 + 11 + 14)"), [&] {
+            return sums.field(QStringLiteral("K10")).asCurrency()
+                   + sums.field(QStringLiteral("K11")).asCurrency()
+                   + sums.field(QStringLiteral("K14")).asCurrency();
+        });
     const bool rental = IsRentalTaxpayer(dane);
     const Decimal share = ShareIn(declaration.field(rental ? QStringLiteral("M118") : QStringLiteral("K70")));
     EnsureEditing(declaration);
@@ -128,8 +131,14 @@ Carried carriedAmounts(TDANE &dane)
 {
     Carried carried;
     carried.health = TaxConstantOrZero(dane.TSTALE, 12, "KWOTAMIN");
-    for (int code = 1; code <= 7; ++code)
-        carried.contributions += TaxConstantOrZero(dane.TSTALE, code, "KWOTAMIN");
+    const QString contributions = QStringLiteral("pola P34");
+    const QString health = QStringLiteral("pola P48");
+    carried.contributions = CalculatedAmount(contributions, [&] {
+        Money sum;
+        for (int code = 1; code <= 7; ++code)
+            sum += TaxConstantOrZero(dane.TSTALE, code, "KWOTAMIN");
+        return sum;
+    });
 
     Cursor &declaration = dane.TDEK;
     const int month = text(declaration, "MC").toInt();
@@ -141,8 +150,12 @@ Carried carriedAmounts(TDANE &dane)
     const QString previousMonth = QStringLiteral("%1").arg(month - 1, 2, 10, QLatin1Char('0'));
     if (previous.findKey({previousMonth, text(declaration, "NIP")})) {
         carried.advances = previous.field(QStringLiteral("P56")).asCurrency();
-        carried.health += previous.field(QStringLiteral("P48")).asCurrency();
-        carried.contributions += previous.field(QStringLiteral("P34")).asCurrency();
+        carried.health = CalculatedAmount(health, [&] {
+            return carried.health + previous.field(QStringLiteral("P48")).asCurrency();
+        });
+        carried.contributions = CalculatedAmount(contributions, [&] {
+            return carried.contributions + previous.field(QStringLiteral("P34")).asCurrency();
+        });
     }
     return carried;
 }
@@ -195,6 +208,8 @@ bool ImportLedgerData(TDANE &dane, Prompter &prompter)
         MessageButtons::OkCancel);
     if (answer != Answer::Ok)
         return false;
+    // Worked out before anything is saved: a sum no amount holds leaves the declaration whole.
+    const Carried carried = carriedAmounts(dane);
     switch (importRunningSums(dane, prompter)) {
     case SumsImport::NotSaved:
         return false;
@@ -204,7 +219,6 @@ bool ImportLedgerData(TDANE &dane, Prompter &prompter)
     case SumsImport::Saved:
         break;
     }
-    const Carried carried = carriedAmounts(dane);
     EnsureEditing(declaration);
     declaration.field(QStringLiteral("P34")).setCurrency(carried.contributions);
     declaration.field(QStringLiteral("P48")).setCurrency(carried.health);

@@ -6,6 +6,14 @@ AmountOverflow::AmountOverflow()
 {
 }
 
+AmountOverflow::AmountOverflow(const QString &result)
+    : DbError(QStringLiteral("Nie można obliczyć %1: wynik jest poza zakresem, jaki może mieć "
+                             "kwota. Polecenie przerwano.")
+                  .arg(result)),
+      namesResult_(true)
+{
+}
+
 void throwAmountOverflow()
 {
     throw AmountOverflow();

@@ -18,6 +18,27 @@ constexpr bool IsWithinEnteredRange(qint64 units)
 class AmountOverflow : public DbError {
 public:
     AmountOverflow();
+    // `result` names what was being calculated, in the genitive: "pola P47", "sumy kolumny 7".
+    explicit AmountOverflow(const QString &result);
+
+    bool namesResult() const { return namesResult_; }
+
+private:
+    bool namesResult_ = false;
 };
 
 [[noreturn]] void throwAmountOverflow();
+
+// What `calculation` returns; an overflow inside it that names no result yet is reported as
+// the overflow of `result`, so the user learns which field or total could not be calculated.
+template <class Calculation>
+auto CalculatedAmount(const QString &result, Calculation &&calculation) -> decltype(calculation())
+{
+    try {
+        return calculation();
+    } catch (const AmountOverflow &overflow) {
+        if (overflow.namesResult())
+            throw;
+        throw AmountOverflow(result);
+    }
+}

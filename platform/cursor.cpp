@@ -192,6 +192,8 @@ QVariant Cursor::readStored(int index) const
     }
     if (scan_)
         return QVariant();
+    if (active_->calculationFailure)
+        std::rethrow_exception(active_->calculationFailure);
     const int calculated = index - data;
     return calculated < active_->calculated.size() ? active_->calculated[calculated] : QVariant();
 }
@@ -256,11 +258,17 @@ void Cursor::bindFieldHooks()
 void Cursor::calculate(Record &record)
 {
     record.calculated = QVariantList(calculated_.size());
+    record.calculationFailure = nullptr;
     if (!calcFields_ || calculated_.isEmpty())
         return;
     QScopedValueRollback<const Record *> active(active_, &record);
     QScopedValueRollback<bool> calculating(calculating_, true);
-    calcFields_(*this);
+    try {
+        calcFields_(*this);
+    } catch (const DbError &) {
+        record.calculated = QVariantList(calculated_.size());
+        record.calculationFailure = std::current_exception();
+    }
 }
 
 // ---- records ----------------------------------------------------------------------------
@@ -324,7 +332,7 @@ std::optional<Cursor::Record> Cursor::recordAt(int position)
     const auto cached = readAhead_.constFind(rowid);
     if (cached == readAhead_.cend())
         return std::nullopt;
-    Record record{rowid, cached.value(), {}};
+    Record record{rowid, cached.value(), {}, {}};
     calculate(record);
     return record;
 }
@@ -368,7 +376,7 @@ void Cursor::noteOwnWrite(bool vouchedBefore)
 
 void Cursor::emptyBuffer()
 {
-    current_ = Record{-1, QVariantList(definition_.fields.size()), QVariantList(calculated_.size())};
+    current_ = Record{-1, QVariantList(definition_.fields.size()), QVariantList(calculated_.size()), {}};
 }
 
 void Cursor::loadCurrent()
@@ -560,7 +568,7 @@ void Cursor::edit()
     std::optional<Record> fresh;
     const auto cached = readAhead_.constFind(current_.rowid);
     if (cached != readAhead_.cend() && readAheadVouched()) {
-        fresh = Record{current_.rowid, cached.value(), {}};
+        fresh = Record{current_.rowid, cached.value(), {}, {}};
         calculate(*fresh);
     } else {
         fresh = fetch(current_.rowid);

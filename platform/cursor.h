@@ -33,6 +33,7 @@
 #include <QObject>
 #include <QVariant>
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -199,6 +200,9 @@ private:
         qint64 rowid = -1;
         QVariantList values;
         QVariantList calculated;
+        // Why the calculated fields could not be worked out (a sum no amount holds): thrown
+        // when one of them is read, so that the record itself can still be shown and walked.
+        std::exception_ptr calculationFailure;
     };
     struct Order {
         QStringList fields;

@@ -221,7 +221,7 @@ QVariantList Cursor::keyOf(qint64 rowid)
 {
     // A walk has its neighbours read ahead already: no query for them.
     if (const auto cached = readAhead_.constFind(rowid); cached != readAhead_.cend())
-        return keyOf(Record{rowid, cached.value(), {}});
+        return keyOf(Record{rowid, cached.value(), {}, {}});
     if (!keyStatement_)
         return {};
     StatementScope statement(*keyStatement_);

@@ -99,14 +99,6 @@ QString Decimal::toFixedString(int decimals) const
     return QString::fromLatin1(fixedText(counted, decimals)).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-Money CheckedSum(Money a, Money b)
-{
-    qint64 sum = 0;
-    if (__builtin_add_overflow(a.units(), b.units(), &sum))
-        throwAmountOverflow();
-    return Money::fromUnits(sum);
-}
-
 Money ScaledAmount(Money amount, Decimal factor, qint64 divisor)
 {
     // |units| < 2^63 and |digits| < 2^63, so the product stays below 2^126.

@@ -35,10 +35,6 @@ private:
     int scale_;
 };
 
-// a + b; throws AmountOverflow when no amount holds the sum. For totals of many amounts,
-// which files written by other programs may fill beyond the entered range.
-Money CheckedSum(Money a, Money b);
-
 // amount × factor / divisor to 1/10000 zł, halves away from zero. Throws AmountOverflow when
 // no amount holds the result. The divisor is not 0.
 Money ScaledAmount(Money amount, Decimal factor, qint64 divisor);

@@ -50,13 +50,17 @@ Money Field::asCurrency() const
     const QVariant stored = cursor_->readStored(index_);
     if (!stored.isValid())
         return Money();
-    if (isCurrencyType(type()))
-        return stored.typeId() == QMetaType::Double ? Money::fromDouble(stored.toDouble())
-                                                    : Money::fromUnits(stored.toLongLong());
-    if (stored.typeId() == QMetaType::LongLong)
-        return Money::fromZloty(stored.toLongLong());
-    if (stored.typeId() == QMetaType::Double)
-        return Money::fromDouble(stored.toDouble());
+    if (isCurrencyType(type()) && stored.typeId() != QMetaType::Double)
+        return Money::fromUnits(stored.toLongLong());
+    // Another program may have written a number that no amount holds.
+    try {
+        if (stored.typeId() == QMetaType::Double)
+            return Money::fromDouble(stored.toDouble());
+        if (stored.typeId() == QMetaType::LongLong)
+            return Money::fromZloty(stored.toLongLong());
+    } catch (const AmountOverflow &) {
+        throw AmountOverflow(QStringLiteral("kwoty z pola %1").arg(name()));
+    }
     const FieldDef amount{name(), FieldType::Currency, 0, false};
     return Money::fromUnits(storedFromText(amount, stored.toString()).toLongLong());
 }

@@ -35,11 +35,13 @@ QVariant integerInRange(qint64 value, const QString &text, const FieldDef &field
     return QVariant(value);
 }
 
-// A number that no amount holds (1e308, nan) is refused with the field's name.
-Money amountFromDouble(double value, const FieldDef &field)
+// A number that no amount holds (1e308, nan, whole złoty past what the units count) is
+// refused with the field's name.
+template <class Number>
+Money amountFrom(Number value, Money (*convert)(Number), const FieldDef &field)
 {
     try {
-        return Money::fromDouble(value);
+        return convert(value);
     } catch (const AmountOverflow &) {
         throw DbError(QStringLiteral("Wartość %1 nie jest kwotą, jaką może mieć pole %2.")
                           .arg(QString::number(value), field.name));
@@ -183,7 +185,7 @@ QVariant storedFromValue(const FieldDef &field, const QVariant &value)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
         if (isCurrencyType(field.type))
-            return QVariant(Money::fromZloty(value.toLongLong()).units());
+            return QVariant(amountFrom(value.toLongLong(), &Money::fromZloty, field).units());
         if (isIntegerType(field.type) || field.type == FieldType::Logical)
             return QVariant(value.toLongLong());
         if (field.type == FieldType::Float)
@@ -191,7 +193,7 @@ QVariant storedFromValue(const FieldDef &field, const QVariant &value)
         break;
     case QMetaType::Double:
         if (isCurrencyType(field.type))
-            return QVariant(amountFromDouble(value.toDouble(), field).units());
+            return QVariant(amountFrom(value.toDouble(), &Money::fromDouble, field).units());
         if (field.type == FieldType::Float)
             return value;
         if (isIntegerType(field.type))

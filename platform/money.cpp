@@ -95,15 +95,16 @@ std::optional<Money> Money::parse(QStringView text)
 Money Money::rounded(int decimals) const
 {
     const qint64 step = powerOfTen(4 - decimals);
-    return Money(divideRounded(units_, step) * step);
+    return Money(divideRounded(units_, step)) * step;
 }
 
 QString Money::toString(int decimals, QChar decimalSeparator) const
 {
     const qint64 step = powerOfTen(4 - decimals);
     const qint64 value = divideRounded(units_, step);
-    const qint64 magnitude = value < 0 ? -value : value;
-    const qint64 scale = powerOfTen(decimals);
+    // Unsigned, so that the smallest count has a magnitude too.
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    const quint64 scale = quint64(powerOfTen(decimals));
     QString text = QString::number(magnitude / scale);
     if (decimals > 0) {
         text += decimalSeparator;

@@ -1,7 +1,11 @@
 #pragma once
 // An amount of money held exactly: a 64-bit count of 1/10000 of a złoty, as the tables store
 // currency fields. Sums and differences are exact; rounding happens only where a caller asks
-// for it, and then half away from zero, as the tax rules require.
+// for it, and then half away from zero, as the tax rules require. Every sum, difference and
+// product is checked: one that no amount holds throws AmountOverflow instead of wrapping round
+// into a total of the wrong sign, so no caller can forget the check.
+
+#include "platform/amount_range.h"
 
 #include <QMetaType>
 #include <QString>
@@ -16,8 +20,8 @@ public:
 
     constexpr Money() = default;
     static constexpr Money fromUnits(qint64 units) { return Money(units); }
-    static constexpr Money fromZloty(qint64 zloty) { return Money(zloty * UnitsPerZloty); }
-    static constexpr Money fromGrosze(qint64 grosze) { return Money(grosze * 100); }
+    static constexpr Money fromZloty(qint64 zloty) { return Money(zloty) * UnitsPerZloty; }
+    static constexpr Money fromGrosze(qint64 grosze) { return Money(grosze) * 100; }
     // The nearest 1/10000, halves away from zero. For values that arrive as floating point.
     static Money fromDouble(double value);
 
@@ -39,12 +43,30 @@ public:
     // Two decimals, or as many of the four as the value needs: "100,30", "0,1235".
     QString toShortestString(QChar decimalSeparator = QLatin1Char(',')) const;
 
-    constexpr Money operator-() const { return Money(-units_); }
-    constexpr Money operator+(Money other) const { return Money(units_ + other.units_); }
-    constexpr Money operator-(Money other) const { return Money(units_ - other.units_); }
-    constexpr Money operator*(qint64 factor) const { return Money(units_ * factor); }
-    Money &operator+=(Money other) { units_ += other.units_; return *this; }
-    Money &operator-=(Money other) { units_ -= other.units_; return *this; }
+    constexpr Money operator-() const { return Money() - *this; }
+    constexpr Money operator+(Money other) const
+    {
+        qint64 sum = 0;
+        if (__builtin_add_overflow(units_, other.units_, &sum))
+            throwAmountOverflow();
+        return Money(sum);
+    }
+    constexpr Money operator-(Money other) const
+    {
+        qint64 difference = 0;
+        if (__builtin_sub_overflow(units_, other.units_, &difference))
+            throwAmountOverflow();
+        return Money(difference);
+    }
+    constexpr Money operator*(qint64 factor) const
+    {
+        qint64 product = 0;
+        if (__builtin_mul_overflow(units_, factor, &product))
+            throwAmountOverflow();
+        return Money(product);
+    }
+    constexpr Money &operator+=(Money other) { return *this = *this + other; }
+    constexpr Money &operator-=(Money other) { return *this = *this - other; }
     constexpr auto operator<=>(const Money &) const = default;
 
 private:

@@ -15,8 +15,9 @@ QString grouped(const QString &unsignedAmount, bool negative)
 
 QString LedgerAmountText(Money amount)
 {
-    const bool negative = amount < Money();
-    return grouped((negative ? -amount : amount).toString(2), negative);
+    const QString text = amount.toString(2);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    return grouped(negative ? text.mid(1) : text, negative);
 }
 
 QString YearToDateText(Money amount)

@@ -95,7 +95,8 @@ public:
                [](const ReportState &state, const QString &field) { return state.pageSum(field); });
         totals(footer, TotalsRow, QStringLiteral("Razem od początku roku:"), YearToDateText,
                [&print = state_](const ReportState &state, const QString &field) {
-                   return print.carried.value(field) + state.reportSum(field);
+                   return CalculatedAmount(QStringLiteral("sumy od początku roku %1 na wydruku").arg(field),
+                                           [&] { return print.carried.value(field) + state.reportSum(field); });
                });
         for (const LedgerBookColumn &column : half_.columns)
             if (!column.amountField.isEmpty())

@@ -4,6 +4,7 @@
 #include "core/table_access.h"
 #include "firm/firm_record.h"
 #include "platform/clock.h"
+#include "platform/frozen_view.h"
 #include "platform/print/report.h"
 #include "platform/print/report_source.h"
 #include "platform/prompter.h"
@@ -90,13 +91,8 @@ void setMargins(Report &report, const QMarginsF &margins, int pageOffset)
 template <typename Print>
 bool walkLedger(Cursor &ledger, Print print)
 {
-    const Cursor::Bookmark current = ledger.bookmark();
-    ledger.disableControls();
-    const bool printed = print();
-    if (ledger.bookmarkValid(current))
-        ledger.gotoBookmark(current);
-    ledger.enableControls();
-    return printed;
+    const FrozenWalk walk(ledger);
+    return print();
 }
 
 // After the printout: the highest page printed into the month's running row. A run that
@@ -178,6 +174,8 @@ bool PreviewLedgerHalf(TDANE &dane, LedgerPrintout &printout, int half,
     CursorReportSource rows(dane.TKSIEGA);
     report.setSource(&rows);
     const bool shown = walkLedger(dane.TKSIEGA, [&] { return devices.preview(report); });
+    if (!shown)
+        printout.state().highestPage = 0; // a preview that failed numbered no pages
     return storePageCount(dane, printout.state(), devices) && shown;
 }
 

@@ -7,6 +7,8 @@
 #include "platform/prompter.h"
 #include "print/control_codes.h"
 
+#include <QFile>
+
 #include <utility>
 
 TDRUK::TDRUK(const PrintContext &context, PrinterList &printers, PrintDialogs &dialogs,
@@ -70,6 +72,23 @@ void TDRUK::STOP(bool ZlStopka)
         KoniecWydruku();
     else
         dialogs_.showEngineWindow();
+}
+
+void TDRUK::abandonReport()
+{
+    progress_.stop();
+    buffer_.clear();
+    printerLines_.clear();
+    if (openOutput_ && (*openOutput_ == drEKSPORT || *openOutput_ == drBW)) {
+        const QString file = channel_.path();
+        static_cast<void>(channel_.close());
+        QFile::remove(file);
+    } else if (openOutput_ == drDOS) {
+        // Lines that went to the port cannot be called back.
+        static_cast<void>(channel_.close());
+    }
+    openOutput_.reset();
+    outputFailed_ = true;
 }
 
 QString TDRUK::headerLine() const

@@ -95,6 +95,9 @@ public:
     bool outputComplete() const { return !outputFailed_; }
 
 private:
+    // Ends a report that failed before its STOP: nothing of it is printed, an export file it
+    // began is removed and the engine window is not shown, so that no part passes for the whole.
+    void abandonReport();
     bool StartWydruku();
     void KoniecWydruku();
     void printLine(const QString &line);

@@ -4,7 +4,9 @@
 #include "print/print_engine.h"
 
 #include "core/number_format.h"
+#include "platform/frozen_view.h"
 
+#include <QScopeGuard>
 #include <QStringList>
 
 #include <algorithm>
@@ -122,6 +124,8 @@ void TDRUK::DrukujTabeleX(const PrintGrid &DBGrid, const QString &TYT, QString P
         std::any_of(printed.cbegin(), printed.cend(), [](const auto &c) { return c.totalled; });
 
     START(TYT, false, data.recordCount(), IlTexNag + 3 + (hasGroups ? 1 : 0), true);
+    // A report that fails before its STOP leaves nothing that passes for the whole printout.
+    auto abandon = qScopeGuard([this] { abandonReport(); });
     const int headings = qBound(0, IlTexNag, TextNagSize);
     for (int i = 1; i <= headings; ++i)
         PISZ(TextNag[i]);
@@ -151,18 +155,17 @@ void TDRUK::DrukujTabeleX(const PrintGrid &DBGrid, const QString &TYT, QString P
         }
         PISZ(line);
     };
-    const Cursor::Bookmark place = data.bookmark();
-    data.disableControls();
-    if (!DBGrid.selectedRows.isEmpty()) {
-        for (const Cursor::Bookmark &row : DBGrid.selectedRows)
-            if (data.gotoBookmark(row))
+    {
+        const FrozenWalk walk(data);
+        if (!DBGrid.selectedRows.isEmpty()) {
+            for (const Cursor::Bookmark &row : DBGrid.selectedRows)
+                if (data.gotoBookmark(row))
+                    printRow();
+        } else {
+            for (data.first(); !data.eof(); data.next())
                 printRow();
-    } else {
-        for (data.first(); !data.eof(); data.next())
-            printRow();
+        }
     }
-    data.gotoBookmark(place);
-    data.enableControls();
 
     PISZ(rule);
     if (hasTotals) {
@@ -184,5 +187,6 @@ void TDRUK::DrukujTabeleX(const PrintGrid &DBGrid, const QString &TYT, QString P
         PISZ(line);
         PISZ(rule);
     }
+    abandon.dismiss();
     STOP(true);
 }

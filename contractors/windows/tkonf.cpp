@@ -72,8 +72,8 @@ TKONF::TKONF(TDANE &dane, QWidget *parent)
     layout->addLayout(panels, 1);
     layout->addWidget(status);
     connect(this, &QDialog::finished, this, Guarded(dane_.prompter(), this, &TKONF::FormClose));
-    connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKONF::showNumber);
-    connect(&dane_.TKontrah, &Cursor::rowsReset, this, &TKONF::showNumber);
+    connect(&dane_.TKontrah, &Cursor::currentChanged, this, Guarded(dane_.prompter(), this, &TKONF::showNumber));
+    connect(&dane_.TKontrah, &Cursor::rowsReset, this, Guarded(dane_.prompter(), this, &TKONF::showNumber));
     resize(1000, 560);
 }
 

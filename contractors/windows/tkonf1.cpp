@@ -98,7 +98,7 @@ TKonF1::TKonF1(TDANE &dane, QWidget *parent)
 
     connect(prior_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::PoprzedniClick));
     connect(next_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKonF1::NastepnyClick));
-    connect(&dane_.TKontrah, &Cursor::currentChanged, this, &TKonF1::showContractor);
+    connect(&dane_.TKontrah, &Cursor::currentChanged, this, Guarded(dane_.prompter(), this, &TKonF1::showContractor));
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, Guarded(dane_.prompter(), [this] {
         DesktopShell shell;
         OpenDocument(QCoreApplication::applicationDirPath(), ContractorHelpDocument, shell,

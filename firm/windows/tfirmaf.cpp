@@ -119,7 +119,7 @@ bool TFIRMAF::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && seatControls_.contains(watched)
         && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-        AdresExit(seatControls_.value(watched));
+        RunHandler(dane_.prompter(), [this, watched] { AdresExit(seatControls_.value(watched)); });
     return QDialog::eventFilter(watched, event);
 }
 

@@ -272,7 +272,7 @@ QWidget *TKSIEGAF::buildCentre()
             [this](int section) { run([this, section] { DBKSIEGTitleClick(section + 1); }); });
     connect(DBKSIEG_, &QTableView::doubleClicked, this, [this] { run([this] { Edytujzapis1Click(); }); });
     connect(DBKSIEG_, &QTableView::customContextMenuRequested, this,
-            [this](const QPoint &position) { DBKSIEGContextPopup(position); });
+            [this](const QPoint &position) { run([this, position] { DBKSIEGContextPopup(position); }); });
     layout->addWidget(DBKSIEG_, 1);
     layout->addWidget(buildBottomPanel(centre));
     showBook();

@@ -365,7 +365,7 @@ void TKSIEGAF1::showMonth(const QString &month)
 void TKSIEGAF1::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    run([this] { FormShow(); });
 }
 
 void TKSIEGAF1::done(int result)

@@ -81,7 +81,7 @@ TKSIEGAF3::TKSIEGAF3(TDANE &dane, TDRUK &printEngine, QWidget *parent)
             return postedColour;
         return QVariant();
     });
-    connect(&dane.TSUMA, &Cursor::currentChanged, this, &TKSIEGAF3::showCurrentRow);
+    connect(&dane.TSUMA, &Cursor::currentChanged, this, Guarded(dane.prompter(), this, &TKSIEGAF3::showCurrentRow));
 
     auto *kinds = new QGroupBox(QStringLiteral("Rodzaj zestawienia :"), this);
     auto *group = new QButtonGroup(this);

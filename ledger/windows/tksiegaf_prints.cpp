@@ -45,7 +45,7 @@ void TKSIEGAF::Stronatytuowaksigi1Click()
         titlePage_ = std::make_unique<Report>();
         BuildLedgerTitlePage(*titlePage_);
     }
-    previewReport(*titlePage_, this);
+    previewReport(*titlePage_, dane_.prompter(), this);
 }
 
 void TKSIEGAF::Wydrukowiadczenia1Click()

@@ -3,6 +3,7 @@
 #include "ledger/stock_taking.h"
 #include "platform/db_error.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -48,8 +49,8 @@ TSPISF::TSPISF(const QString &yearDirectory, Prompter &prompter, QWidget *parent
     auto *remove = new QPushButton(QStringLiteral("Usuń"), this);
     remove->setObjectName(QStringLiteral("USUN"));
     auto *close = new QPushButton(QStringLiteral("Zamknij"), this);
-    connect(add, &QPushButton::clicked, this, &TSPISF::DODAJClick);
-    connect(remove, &QPushButton::clicked, this, &TSPISF::USUNClick);
+    connect(add, &QPushButton::clicked, this, Guarded(prompter_, this, &TSPISF::DODAJClick));
+    connect(remove, &QPushButton::clicked, this, Guarded(prompter_, this, &TSPISF::USUNClick));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(add);
     buttons->addWidget(remove);

@@ -92,11 +92,12 @@ TARCHF::Page TARCHF::buildPage(const QString &title, const QString &text, const 
     pathRow->addWidget(page.browse);
     layout->addWidget(page.pathGroup);
     connect(page.chosenLocation, &QRadioButton::toggled, page.pathGroup, &QGroupBox::setEnabled);
-    connect(page.browse, &QPushButton::clicked, this, [this, path = page.path, browse = page.browse] {
-        if (const std::optional<QString> chosen = chooseDirectory_(path->text()))
-            path->setText(*chosen);
-        browse->setFocus();
-    });
+    connect(page.browse, &QPushButton::clicked, this,
+            Guarded(dane_.prompter(), [this, path = page.path, browse = page.browse] {
+                if (const std::optional<QString> chosen = chooseDirectory_(path->text()))
+                    path->setText(*chosen);
+                browse->setFocus();
+            }));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "maintenance/year_change.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -14,8 +15,8 @@ TKSIEGAF6::TKSIEGAF6(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane
     Lrok_ = new QListWidget(this);
     Lrok_->setObjectName(QStringLiteral("Lrok"));
     ZmienRok_ = new QPushButton(QStringLiteral("Zmień rok"), this);
-    connect(ZmienRok_, &QPushButton::clicked, this, &TKSIEGAF6::ZmienRokClick);
-    connect(Lrok_, &QListWidget::itemDoubleClicked, this, &TKSIEGAF6::ZmienRokClick);
+    connect(ZmienRok_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TKSIEGAF6::ZmienRokClick));
+    connect(Lrok_, &QListWidget::itemDoubleClicked, this, Guarded(dane_.prompter(), this, &TKSIEGAF6::ZmienRokClick));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Lrok_, 1);
     layout->addWidget(ZmienRok_);

@@ -2,6 +2,7 @@
 
 #include "core/data_module.h"
 #include "maintenance/year_opening.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 TROKF::TROKF(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane)
@@ -27,8 +29,8 @@ TROKF::TROKF(TDANE &dane, QWidget *parent) : QDialog(parent), dane_(dane)
     EMEMO_->setLineWrapMode(QPlainTextEdit::NoWrap);
     START_ = new QPushButton(QStringLiteral("START"), this);
     PRZERWIJ_ = new QPushButton(QStringLiteral("PRZERWIJ"), this);
-    connect(START_, &QPushButton::clicked, this, &TROKF::STARTClick);
-    connect(PRZERWIJ_, &QPushButton::clicked, this, &TROKF::PRZERWIJClick);
+    connect(START_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TROKF::STARTClick));
+    connect(PRZERWIJ_, &QPushButton::clicked, this, Guarded(dane_.prompter(), this, &TROKF::PRZERWIJClick));
 
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("Otwarcie baz na rok :"), EROK_);
@@ -63,13 +65,14 @@ void TROKF::FormShow()
 void TROKF::STARTClick()
 {
     START_->setEnabled(false);
+    // START is pressed again after a failure too, once its cause is removed.
+    const auto enableStart = qScopeGuard([this] { START_->setEnabled(true); });
     OpenNewYear({EROK_->text().trimmed(), SROK_->text().trimmed(), EDR_->text().trimmed()},
                 dane_.environment(), dane_.prompter(), [this](const QString &line) {
                     EMEMO_->appendPlainText(line);
                     // The log is the window's progress: it shows each step as it happens.
                     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                 });
-    START_->setEnabled(true);
 }
 
 void TROKF::PRZERWIJClick()

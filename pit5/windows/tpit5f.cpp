@@ -113,19 +113,19 @@ TPIT5F::TPIT5F(TDANE &dane, QWidget *parent)
     layout->addWidget(status);
 
     for (auto signal : {&Cursor::currentChanged, &Cursor::rowsReset})
-        connect(&dane_.TDEK, signal, this, &TPIT5F::StatusRefresh);
-    connect(&dane_.TDEK, &Cursor::fieldChanged, this, &TPIT5F::StatusRefresh);
-    connect(&dane_.TDEK, &Cursor::stateChanged, this, &TPIT5F::StatusRefresh);
+        connect(&dane_.TDEK, signal, this, Guarded(dane_.prompter(), this, &TPIT5F::StatusRefresh));
+    connect(&dane_.TDEK, &Cursor::fieldChanged, this, Guarded(dane_.prompter(), this, &TPIT5F::StatusRefresh));
+    connect(&dane_.TDEK, &Cursor::stateChanged, this, Guarded(dane_.prompter(), this, &TPIT5F::StatusRefresh));
     // Another taxpayer brings another tax method. While the register is open over this
     // window, its moves wait: the method is applied once the register closes.
-    connect(&dane_.TOSOBA, &Cursor::currentChanged, this, [this] {
+    connect(&dane_.TOSOBA, &Cursor::currentChanged, this, Guarded(dane_.prompter(), [this] {
         const QWidget *modal = QApplication::activeModalWidget();
         const Cursor::Bookmark taxpayer = dane_.TOSOBA.bookmark();
         if (!isVisible() || dane_.TOSOBA.isEditing() || (modal && modal != this)
             || taxpayer == shownTaxpayer_)
             return;
         ZmienPodatek();
-    });
+    }));
     StatusRefresh();
 }
 
@@ -212,7 +212,7 @@ void TPIT5F::FormActivate()
 bool TPIT5F::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        RunHandler(dane_.prompter(), [this] { FormActivate(); });
     return QDialog::event(event);
 }
 
@@ -304,9 +304,11 @@ void TPIT5F::DaneDoNaliczeniaClick()
 // Closing by the close box, Escape or a button all end here.
 void TPIT5F::done(int result)
 {
-    binder_.updateRecord();
     // A change that could not be saved was reported and dropped; the window closes anyway.
-    static_cast<void>(CloseDeclaration(dane_, dane_.prompter()));
+    RunHandler(dane_.prompter(), [this] {
+        binder_.updateRecord();
+        static_cast<void>(CloseDeclaration(dane_, dane_.prompter()));
+    });
     QDialog::done(result);
 }
 
@@ -314,7 +316,7 @@ void TPIT5F::PodgladClick(int page)
 {
     binder_.updateRecord();
     if (Report *report = PrepareDeclarationPreview(dane_, printout(), page))
-        previewReport(*report, this);
+        previewReport(*report, dane_.prompter(), this);
 }
 
 void TPIT5F::WydrukDeklaracjiClick()

@@ -153,8 +153,10 @@ void TPIT5F7::UsunClick()
 
 void TPIT5F7::done(int result)
 {
-    binder_.updateRecord();
     // A change that could not be saved was reported and dropped; the window closes anyway.
-    static_cast<void>(CloseTaxpayerRegister(dane_, dane_.prompter()));
+    RunHandler(dane_.prompter(), [this] {
+        binder_.updateRecord();
+        static_cast<void>(CloseTaxpayerRegister(dane_, dane_.prompter()));
+    });
     QDialog::done(result);
 }

@@ -55,6 +55,14 @@ bool PageCanvas::end()
     return false;
 }
 
+void PageCanvas::abort()
+{
+    if (!active_)
+        return;
+    active_ = false;
+    doAbort();
+}
+
 QSizeF PageCanvas::drawableSize() const
 {
     const QSizeF size = drawableSizeMm();

@@ -41,6 +41,9 @@ public:
     // False when the device did not take the whole job (a file that could not be written
     // to its end); failure() then says Output.
     bool end();
+    // Ends a job that failed half-way so that none of it stands for a whole printout: a PDF
+    // file is removed, a printer is asked to cancel the job.
+    void abort();
     bool isActive() const { return active_; }
     int pageCount() const { return pages_; }
 
@@ -81,6 +84,7 @@ protected:
     void refusePageSetup() { failure_ = Failure::PageSetup; }
     virtual void doNewPage() = 0;
     virtual bool doEnd() = 0;
+    virtual void doAbort() { doEnd(); }
     virtual QSizeF drawableSizeMm() const = 0;
     virtual void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,
                         Qt::Alignment alignment, bool wordWrap) = 0;

@@ -89,6 +89,19 @@ bool PrinterCanvas::doEnd()
     return written;
 }
 
+void PrinterCanvas::doAbort()
+{
+    const QString pdfFile =
+        printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+    // A driver that cannot cancel sends what was drawn; the caller's message says it failed.
+    if (pdfFile.isEmpty())
+        printer_.abort();
+    painter_.end();
+    if (!pdfFile.isEmpty())
+        QFile::remove(pdfFile);
+    restorePrinterSheet();
+}
+
 PageSetup PrinterCanvas::deviceSheet() const
 {
     const QPageLayout layout = printer_.pageLayout();

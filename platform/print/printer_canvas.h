@@ -32,6 +32,7 @@ protected:
     bool doBegin(const QString &jobTitle, const std::optional<PageSetup> &setup) override;
     void doNewPage() override;
     bool doEnd() override;
+    void doAbort() override;
     QSizeF drawableSizeMm() const override;
 
     void doText(const QRectF &boxMm, const QString &text, const PrintFont &font,

@@ -94,8 +94,12 @@ private:
         ++state_.row;
         for (const auto &[name, value] : report_.sums_) {
             const Money amount = value();
-            state_.pageSums[name] += amount;
-            state_.reportSums[name] += amount;
+            try {
+                state_.pageSums[name] += amount;
+                state_.reportSums[name] += amount;
+            } catch (const AmountOverflow &) {
+                throw AmountOverflow(QStringLiteral("sumy %1 na wydruku").arg(name));
+            }
         }
         printBand(detail, height);
     }
@@ -272,7 +276,14 @@ bool ReportJob::add(Report &report)
     }
     canvas_.setUnit(CanvasUnit::Millimetre);
     ReportRun run(report, canvas_);
-    run.run();
+    try {
+        run.run();
+    } catch (...) {
+        // A report stopped half-way (a total no amount holds, a table gone) is no printout.
+        failed_ = true;
+        canvas_.abort();
+        throw;
+    }
     report.pagesPrinted_ = run.pages();
     return true;
 }

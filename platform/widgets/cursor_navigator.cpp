@@ -2,6 +2,7 @@
 
 #include "platform/cursor.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -62,7 +63,7 @@ QToolButton *CursorNavigator::button(Button which) const
 
 void CursorNavigator::run(Button which)
 {
-    try {
+    RunHandler(prompter_, [this, which] {
         switch (which) {
         case First: cursor_.first(); break;
         case Prior: cursor_.prior(); break;
@@ -84,9 +85,7 @@ void CursorNavigator::run(Button which)
         case Refresh: cursor_.refresh(); break;
         default: break;
         }
-    } catch (const DbError &error) {
-        prompter_.error(error.message());
-    }
+    });
     updateEnabled();
     emit acted(which);
 }

@@ -1,7 +1,9 @@
 #include "platform/widgets/cursor_table_model.h"
 
+#include "platform/db_error.h"
 #include "platform/field_values.h"
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -116,8 +118,15 @@ const QVariantList &CursorTableModel::valuesOf(int row) const
         cache_.clear();
     // While controls are disabled the cursor walks elsewhere: nothing is fetched then.
     QVariantList values;
-    if (!cursor_.controlsDisabled() && cursor_.isOpen() && row < cursor_.recordCount())
-        values = cursor_.valuesAt(row);
+    // A row that cannot be read (a table held by another program, a damaged file) shows
+    // blank: painting cannot report it, and a failure thrown at every repaint would bring the
+    // error box back for ever. Moving onto the row says why.
+    try {
+        if (!cursor_.controlsDisabled() && cursor_.isOpen() && row < cursor_.recordCount())
+            values = cursor_.valuesAt(row);
+    } catch (const DbError &) {
+        // Left blank, as said above.
+    }
     return cache_.insert(row, values).value();
 }
 
@@ -201,12 +210,8 @@ void followCursor(QTableView *view, CursorTableModel *model, Prompter &prompter)
                          if (!current.isValid() || !cursor.isOpen() || cursor.controlsDisabled()
                              || cursor.recNo() == current.row())
                              return;
-                         try {
-                             cursor.setRecNo(current.row());
-                         } catch (const DbError &error) {
-                             prompter.error(error.message());
+                         if (!RunHandler(prompter, [&] { cursor.setRecNo(current.row()); }))
                              select(cursor.recNo());
-                         }
                      });
     select(model->cursor().recNo());
 }

@@ -1,6 +1,7 @@
 #include "platform/widgets/field_binder.h"
 
 #include "platform/prompter.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,26 +17,26 @@ FieldBinder::FieldBinder(Cursor &cursor, Prompter &prompter, QObject *parent)
     : QObject(parent), cursor_(cursor), prompter_(prompter)
 {
     connect(&cursor_, &Cursor::updateRecordRequested, this, &FieldBinder::updateRecord);
-    connect(&cursor_, &Cursor::currentChanged, this, [this] {
+    connect(&cursor_, &Cursor::currentChanged, this, Guarded(prompter_, [this] {
         for (auto &binding : bindings_)
             binding->dirty = false;
         refresh();
-    });
-    connect(&cursor_, &Cursor::fieldChanged, this, [this](int fieldIndex) {
+    }));
+    connect(&cursor_, &Cursor::fieldChanged, this, Guarded(prompter_, [this](int fieldIndex) {
         const QString name = cursor_.field(fieldIndex).name();
         // Calculated fields are worked out again after every write, so they follow too.
         for (auto &binding : bindings_)
             if (!binding->dirty
                 && (binding->field.compare(name, Qt::CaseInsensitive) == 0 || isCalculated(binding->field)))
                 show(*binding);
-    });
-    connect(&cursor_, &Cursor::stateChanged, this, [this](Cursor::State state) {
+    }));
+    connect(&cursor_, &Cursor::stateChanged, this, Guarded(prompter_, [this](Cursor::State state) {
         if (state == Cursor::State::Browse || state == Cursor::State::Inactive) {
             for (auto &binding : bindings_)
                 binding->dirty = false;
             refresh();
         }
-    });
+    }));
 }
 
 FieldBinder::Binding &FieldBinder::add(QWidget *widget, const QString &field)
@@ -81,11 +82,7 @@ void FieldBinder::startEditing(Binding &binding)
     if (filling_)
         return;
     if (!cursor_.isEditing()) {
-        try {
-            cursor_.edit();
-        } catch (const DbError &error) {
-            prompter_.error(error.message());
-        }
+        RunHandler(prompter_, [this] { cursor_.edit(); });
         if (!cursor_.isEditing()) {
             // The record refused to be edited (a hook said no): show it as it is.
             refresh();
@@ -102,10 +99,7 @@ void FieldBinder::assign(Binding &binding)
     binding.dirty = false;
     if (!cursor_.isEditing())
         return;
-    try {
-        cursor_.field(binding.field).setAsString(binding.text());
-    } catch (const DbError &error) {
-        prompter_.error(error.message());
+    if (!RunHandler(prompter_, [this, &binding] { cursor_.field(binding.field).setAsString(binding.text()); })) {
         show(binding);
         return;
     }

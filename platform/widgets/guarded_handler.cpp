@@ -5,10 +5,11 @@
 
 #include <exception>
 
-void RunHandler(Prompter &prompter, const std::function<void()> &handler)
+bool RunHandler(Prompter &prompter, const std::function<void()> &handler)
 {
     try {
         handler();
+        return true;
     } catch (const DbError &failure) {
         prompter.error(failure.message());
     } catch (const std::exception &failure) {
@@ -16,4 +17,5 @@ void RunHandler(Prompter &prompter, const std::function<void()> &handler)
     } catch (...) {
         prompter.error(QStringLiteral("Nieoczekiwany błąd programu."));
     }
+    return false;
 }

@@ -9,7 +9,9 @@
 
 class Prompter;
 
-void RunHandler(Prompter &prompter, const std::function<void()> &handler);
+// Whether the handler ran to its end; false after its failure was shown, for a caller that
+// puts its widgets back as they were.
+bool RunHandler(Prompter &prompter, const std::function<void()> &handler);
 
 // A slot for connect() that runs `handler` under the guard. The handler takes the first of
 // the signal's arguments, as many as it wants: Qt offers fewer until the slot accepts them.

@@ -140,10 +140,10 @@ void PrintEngineWindow::connectControls()
     connect(outputs_, &QButtonGroup::idClicked, this, [this](int id) {
         engine_.TypWydruku = TTypWydruku(id);
     });
-    connect(printer_, &QComboBox::currentTextChanged, this, [this](const QString &name) {
+    connect(printer_, &QComboBox::currentTextChanged, this, Guarded(errors_, [this](const QString &name) {
         if (!loading_ && !name.isEmpty())
             engine_.printers().selectPrinter(name);
-    });
+    }));
     connect(printerSetUp_, &QPushButton::clicked, this, Guarded(errors_, this, &PrintEngineWindow::setUpPrinterClicked));
     connect(port_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!loading_)
@@ -183,7 +183,7 @@ void PrintEngineWindow::connectControls()
 
 void PrintEngineWindow::showEvent(QShowEvent *event)
 {
-    loadFromEngine();
+    RunHandler(errors_, [this] { loadFromEngine(); });
     QWidget::showEvent(event);
 }
 

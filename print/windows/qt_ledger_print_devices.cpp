@@ -24,7 +24,7 @@ QString QtLedgerPrintDevices::firstPageNumber(const QString &month, int proposed
 
 bool QtLedgerPrintDevices::preview(Report &report)
 {
-    return previewReportWithSetUp(report, parent_);
+    return previewReportWithSetUp(report, prompter_, parent_);
 }
 
 bool QtLedgerPrintDevices::print(Report &report)

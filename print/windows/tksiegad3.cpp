@@ -4,6 +4,7 @@
 #include "platform/widgets/report_preview.h"
 #include "print/statement_form.h"
 #include "print/windows/qt_ledger_print_devices.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -26,8 +27,8 @@ TKsiegaD3::TKsiegaD3(Prompter &prompter, QWidget *parent)
     }
     preview_ = new QPushButton(QStringLiteral("Podgląd"), this);
     print_ = new QPushButton(QStringLiteral("Wydruk"), this);
-    connect(preview_, &QPushButton::clicked, this, &TKsiegaD3::PodgladClick);
-    connect(print_, &QPushButton::clicked, this, &TKsiegaD3::WydrukClick);
+    connect(preview_, &QPushButton::clicked, this, Guarded(prompter_, this, &TKsiegaD3::PodgladClick));
+    connect(print_, &QPushButton::clicked, this, Guarded(prompter_, this, &TKsiegaD3::WydrukClick));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(preview_);
@@ -50,7 +51,7 @@ void TKsiegaD3::copyValues()
 void TKsiegaD3::PodgladClick()
 {
     copyValues();
-    previewReport(*report_, this);
+    previewReport(*report_, prompter_, this);
 }
 
 void TKsiegaD3::WydrukClick()

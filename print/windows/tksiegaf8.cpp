@@ -3,6 +3,7 @@
 #include "core/data_module.h"
 #include "core/table_access.h"
 #include "platform/widgets/field_binder.h"
+#include "platform/widgets/guarded_handler.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -46,10 +47,10 @@ TKSIEGAF8::TKSIEGAF8(TDANE &dane, QWidget *parent)
     kindLayout->addWidget(form_);
     // The choice is a truth value, not an index: "Wydruk" stores true, "Nadruk" false.
     for (QRadioButton *choice : {plain_, form_})
-        connect(choice, &QRadioButton::clicked, this, [this, choice] {
+        connect(choice, &QRadioButton::clicked, this, Guarded(dane_.prompter(), [this, choice] {
             EnsureEditing(dane_.TPARA);
             dane_.TPARA.field(QStringLiteral("ZL1")).setBoolean(choice == plain_);
-        });
+        }));
     auto *declarationLayout = new QHBoxLayout(declaration);
     declarationLayout->addWidget(correction);
     declarationLayout->addWidget(kind);
@@ -60,7 +61,7 @@ TKSIEGAF8::TKSIEGAF8(TDANE &dane, QWidget *parent)
     layout->addWidget(ledger);
     layout->addWidget(declaration);
     layout->addWidget(close, 0, Qt::AlignRight);
-    connect(this, &QDialog::finished, this, &TKSIEGAF8::FormClose);
+    connect(this, &QDialog::finished, this, Guarded(dane_.prompter(), this, &TKSIEGAF8::FormClose));
 }
 
 QLineEdit *TKSIEGAF8::edit(const QString &field) const

@@ -247,3 +247,25 @@ TEST_F(MonthlySummary, OneEntryAMonthAtEachInvoicesRate)
     EXPECT_EQ(shown.section('|', 3, 3), "2019.05.31") << "never dated past its month";
     EXPECT_EQ(entries({"NRKSIEG"}), QStringList{"1|dk sprze. 05.2019"}) << "found again in any letter case";
 }
+
+TEST_F(RegisterImport, PositionsWhoseSumNoAmountHoldsStopTheImport)
+{
+    addInvoice("SB", 1);
+    addPosition("SB", 1, "KOL7", "Kwiaty", "100");
+    addInvoice("SB", 2);
+    addPosition("SB", 2, "KOL7", "Połowa", "500000000000000");
+    addPosition("SB", 2, "KOL7", "Druga połowa", "500000000000000");
+    ready();
+    EXPECT_EQ(importRegisters(RegisterKind::Sales).outcome, ImportOutcome::Failed);
+    const QString message = messageTexts().last();
+    EXPECT_TRUE(message.startsWith("Nie można obliczyć sumy pozycji faktury (pole K7)")) << message.toStdString();
+    EXPECT_TRUE(message.endsWith("Faktura : SB nr 2 z dnia 2019.05.06")) << message.toStdString();
+    EXPECT_TRUE(entries().isEmpty());
+
+    setParameters(1, false);
+    ready();
+    EXPECT_EQ(importRegisters(RegisterKind::Sales).outcome, ImportOutcome::Failed);
+    EXPECT_TRUE(messageTexts().last().startsWith("Nie można obliczyć sumy sprzedaży miesiąca (kolumna 7)"))
+        << messageTexts().last().toStdString();
+    EXPECT_TRUE(entries().isEmpty());
+}

@@ -4,6 +4,7 @@
 #include "ledger/posting.h"
 #include "platform/amount_range.h"
 #include "sums_fixture.h"
+#include "tests/support/maximal_entries.h"
 
 using Posting = SumsTest;
 
@@ -66,17 +67,30 @@ TEST_F(Posting, RatiosRoundHalfAwayFromZeroAndVanishWithoutAPositiveDenominator)
     EXPECT_EQ(dane->TSUMA.field("W3").asFloat(), 1.01);
 }
 
-TEST_F(Posting, TotalsNoAmountHoldsStopThePostingAndWriteNothing)
+TEST_F(Posting, TotalsNoAmountHoldsStopThePostingNamingTheColumnAndWriteNothing)
 {
+    const auto refused = [this](int column) {
+        start();
+        const auto before = allSums();
+        try {
+            static_cast<void>(PostMonth(*dane, "01"));
+            ADD_FAILURE() << "the month was posted";
+        } catch (const AmountOverflow &overflow) {
+            EXPECT_EQ(overflow.message(), QStringLiteral("Nie można obliczyć sumy kolumny %1: wynik jest "
+                                                         "poza zakresem, jaki może mieć kwota. Polecenie "
+                                                         "przerwano.").arg(column));
+        }
+        EXPECT_EQ(allSums(), before);
+        EXPECT_FALSE(environment.monthPosted[1]);
+        EXPECT_EQ(environment.lastPostedMonth, 0);
+    };
+    plainSql("2019/KSIEGA/KSIEGA.DB", MaximalEntriesSql("01", "2019.01.15"));
+    refused(7);
     // Entries another program wrote with amounts far beyond what may be typed.
-    plainSql("2019/KSIEGA/KSIEGA.DB", "INSERT INTO KSIEGA (LP, MC, K7) VALUES "
+    plainSql("2019/KSIEGA/KSIEGA.DB", "DELETE FROM KSIEGA");
+    plainSql("2019/KSIEGA/KSIEGA.DB", "INSERT INTO KSIEGA (LP, MC, K10) VALUES "
                                       "(1, '01', 5000000000000000000), (2, '01', 5000000000000000000)");
-    start();
-    const auto before = allSums();
-    EXPECT_THROW(static_cast<void>(PostMonth(*dane, "01")), AmountOverflow);
-    EXPECT_EQ(allSums(), before);
-    EXPECT_FALSE(environment.monthPosted[1]);
-    EXPECT_EQ(environment.lastPostedMonth, 0);
+    refused(10);
 }
 
 TEST(RatioPercent, RoundsTheExactRatioHalfAwayFromZero)

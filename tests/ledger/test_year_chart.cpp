@@ -94,6 +94,26 @@ TEST_F(YearChart, BarsStandOnTheZeroLineAndALossHangsBelowIt)
     EXPECT_NEAR(revenueHeight, 3 * costsHeight, 6) << "bars to the same złoty scale";
 }
 
+TEST_F(YearChart, FiguresNoAmountHoldsAreRefusedNamingThemBeforeAnythingIsDrawn)
+{
+    const auto refused = [this](const QString &what) {
+        start();
+        try {
+            static_cast<void>(YearChartMonths(*dane));
+            ADD_FAILURE() << "the chart was given its months";
+        } catch (const AmountOverflow &overflow) {
+            EXPECT_EQ(overflow.message(), "Nie można obliczyć " + what + ": wynik jest poza zakresem, "
+                                          "jaki może mieć kwota. Polecenie przerwano.");
+        }
+    };
+    // Sums another program wrote: each month fits an amount, the year's running income does not.
+    plainSql("2019/KSIEGA/SUMA.DB", "UPDATE SUMA SET K9=5000000000000000000 WHERE KOD IN ('01','02')");
+    refused("dochodu od początku roku na wykresie");
+    plainSql("2019/KSIEGA/SUMA.DB", "UPDATE SUMA SET K9=0, K10=5000000000000000000, "
+                                    "K14=5000000000000000000 WHERE KOD='03'");
+    refused("kosztów miesiąca 03 na wykresie");
+}
+
 TEST(YearChartFile, IsAPdfPageOrAPictureMadeWholeOrNotAtAll)
 {
     TestApplication<QGuiApplication> application;

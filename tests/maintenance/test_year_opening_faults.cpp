@@ -3,6 +3,7 @@
 
 #include "platform/table_files.h"
 #include "year_fixture.h"
+#include "tests/support/every_table_whole.h"
 
 #include <QFile>
 
@@ -59,6 +60,7 @@ protected:
         EXPECT_EQ(rows("2020/FIN/KONTRAHI.DB", {"NR", "NAZWA1"}), rows("2019/FIN/KONTRAHI.DB", {"NR", "NAZWA1"}));
         EXPECT_EQ(rows("2020/FIN/KONTRAHI.DB", {"NR"}).size(), 3000);
         EXPECT_EQ(leftovers("2020/FIN"), QStringList());
+        EXPECT_EQ(TablesNotWhole(environment.dataRoot), QStringList());
     }
 };
 
@@ -140,4 +142,5 @@ TEST_F(YearOpeningFaults, ATableAnotherProgramHoldsIsReportedAndCarriedByTheReru
     prompter.enqueue(Answer::Yes);
     EXPECT_EQ(openYear(), YearOpeningResult::Completed);
     EXPECT_TRUE(tableExists(at("2020/FIN/KONTRAHO")));
+    EXPECT_EQ(TablesNotWhole(environment.dataRoot), QStringList());
 }

@@ -3,6 +3,8 @@
 #include "pit5/taxpayer_share.h"
 #include "tests/pit5/pit5_fixture.h"
 
+#include <limits>
+
 class DeclarationRules : public Pit5Test {
 protected:
     void SetUp() override
@@ -66,6 +68,20 @@ TEST_F(DeclarationRules, ExactProductsRoundOnlyOnceToGrosze)
     EXPECT_EQ(FlatTax(zl("5000000000"), zl("19")), zl("950000000"));
     EXPECT_EQ(ShareOf(zl("10000"), Decimal(50, 0)), zl("5000"));
     EXPECT_EQ(ShareOf(zl("100"), Decimal(3333, 2)), zl("33,33"));
+}
+
+TEST_F(DeclarationRules, ATaxNoAmountHoldsIsAnOverflowNotAWrappedNumber)
+{
+    // The largest rate the constants box takes, on the largest base the declaration takes.
+    const Money largest = zl("99999999999,99");
+    EXPECT_THROW(FlatTax(largest, largest), AmountOverflow);
+    EXPECT_THROW(FlatTax(-largest, largest), AmountOverflow);
+    EXPECT_THROW(ScaleTax(largest, {zl("19"), zl("30"), largest, zl("37024"), zl("530,08")}), AmountOverflow);
+    EXPECT_EQ(FlatTax(largest, zl("100")), largest);
+    // Amounts another program wrote past the typed range.
+    const Money most = Money::fromUnits(std::numeric_limits<qint64>::max());
+    EXPECT_THROW(ScaleTax(most, {most, most, most, most, Money()}), AmountOverflow);
+    EXPECT_THROW(ScaleTax(most, {zl("19"), zl("30"), zl("40"), -most, Money()}), AmountOverflow);
 }
 
 TEST_F(DeclarationRules, IncomeAndLossSplits)
@@ -212,4 +228,26 @@ TEST_F(FlatRateRules, WithoutAnyRateNineteenPercentIsKept)
     dane->TSTALE.insert();
     EXPECT_TRUE(dane->TSTALE.isEditing());
     dane->TSTALE.cancel();
+}
+
+TEST_F(FlatRateRules, ATaxNoAmountHoldsIsRefusedNamingItsFieldAndTheDeclarationStaysAsItWas)
+{
+    EXPECT_EQ(taxOf("30000"), zl("5700"));
+    setConstant(25, "WARTOSC", "99999999999,99");
+    const auto refusedNaming = [this](const char *base, const QString &message) {
+        try {
+            type({{"P46", base}});
+            ADD_FAILURE() << "the tax of " << base << " was calculated";
+        } catch (const DbError &failure) {
+            EXPECT_EQ(failure.message(), message);
+        }
+        EXPECT_EQ(amount("P46"), zl("30000"));
+        EXPECT_EQ(amount("P47"), zl("5700"));
+    };
+    // Beyond the 64 bits of an amount.
+    refusedNaming("99999999999", "Nie można obliczyć pola P47: wynik jest poza zakresem, jaki może "
+                                 "mieć kwota. Polecenie przerwano.");
+    // Within them, but beyond what the tax box may hold.
+    refusedNaming("1000", "Kwota 999999999999,90 zł w polu P47 jest poza dopuszczalnym zakresem "
+                          "od -99 999 999 999,99 do 99 999 999 999,99 zł.");
 }

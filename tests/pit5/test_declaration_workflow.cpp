@@ -153,6 +153,26 @@ TEST_F(DeclarationWorkflow, TheShareMultipliesAsTheDecimalTypedAndMustLieWithinA
     EXPECT_EQ(amount("K71"), zl("0,0073"));
 }
 
+TEST_F(DeclarationWorkflow, CostsNoAmountHoldsAreRefusedNamingThemAndNothingIsImported)
+{
+    addTaxpayer({});
+    newDeclaration("01-2019");
+    // Running sums another program wrote: each fits an amount, their total does not.
+    plainSql("2019/KSIEGA/SUMA.DB", "UPDATE SUMA SET K9=100, K10=5000000000000000000, "
+                                    "K11=5000000000000000000, K14=0 WHERE KOD='N01'");
+    prompter.enqueue(Answer::Ok);
+    try {
+        static_cast<void>(ImportLedgerData(*dane, prompter));
+        ADD_FAILURE() << "the costs were imported";
+    } catch (const AmountOverflow &overflow) {
+        EXPECT_EQ(overflow.message(), "Nie można obliczyć kosztów z sum księgi (kolumny 10 + 11 + 14): "
+                                      "wynik jest poza zakresem, jaki może mieć kwota. Polecenie przerwano.");
+    }
+    EXPECT_FALSE(dek().isEditing());
+    EXPECT_TRUE(amount("K71").isZero());
+    EXPECT_TRUE(amount("K72").isZero());
+}
+
 TEST_F(DeclarationWorkflow, PreviousMonthIsCarried)
 {
     addTaxpayer({.nip = "1112223344"});

@@ -156,6 +156,13 @@ TEST_F(CursorEditing, AmountsBeyondElevenDigitsOfZlotyAreRefusedNamingTheField)
     EXPECT_THROW(cursor.field("K8").setCurrency(Money::fromZloty(-100000000000)), DbError);
     EXPECT_THROW(cursor.field("K8").setValue(1e12), DbError);
     EXPECT_THROW(cursor.field("K8").setValue(1e308), DbError);
+    // Whole złoty past what the units of an amount count: refused naming the field, not wrapped.
+    try {
+        cursor.field("K8").setInteger(1000000000000000);
+        ADD_FAILURE() << "the złoty were taken";
+    } catch (const DbError &refusal) {
+        EXPECT_EQ(refusal.message(), "Wartość 1000000000000000 nie jest kwotą, jaką może mieć pole K8.");
+    }
     cursor.post();
     EXPECT_EQ(cursor.field("K7").asString(), "99999999999,99") << "a refused amount leaves the field";
     EXPECT_EQ(cursor.field("K8").asString(), "-99999999999,99");

@@ -69,11 +69,3 @@ TEST(RoundedQuotient, IsTheDoubleNearestToTheRoundedDecimal)
     EXPECT_EQ(RoundedQuotient(zl(u"99999999999,99"), Money::fromUnits(1), 100, 2),
               99999999999990000.0);
 }
-
-TEST(CheckedSum, ATotalNoAmountHoldsIsAnOverflowNotANegativeNumber)
-{
-    const Money half = Money::fromUnits(std::numeric_limits<qint64>::max() / 2 + 1);
-    EXPECT_THROW(CheckedSum(half, half), AmountOverflow);
-    EXPECT_THROW(CheckedSum(-half, -half - Money::fromUnits(2)), AmountOverflow);
-    EXPECT_EQ(CheckedSum(half, -half), Money());
-}

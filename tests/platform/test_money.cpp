@@ -93,3 +93,71 @@ TEST(Money, TheEnteredRangeEndsAtElevenDigitsOfZloty)
     EXPECT_FALSE(IsWithinEnteredRange(Money::parse(u"99999999999,9901")->units()));
     EXPECT_FALSE(IsWithinEnteredRange(Money::parse(u"-100000000000")->units()));
 }
+
+TEST(Money, ArithmeticIsExactUpToTheLimitsOfTheUnits)
+{
+    const Money largest = Money::fromUnits(std::numeric_limits<qint64>::max());
+    const Money smallest = Money::fromUnits(std::numeric_limits<qint64>::min());
+    EXPECT_EQ(largest - Money::fromUnits(1) + Money::fromUnits(1), largest);
+    EXPECT_EQ(smallest + Money::fromUnits(1) - Money::fromUnits(1), smallest);
+    EXPECT_EQ(largest + smallest, Money::fromUnits(-1));
+    EXPECT_EQ(-largest, smallest + Money::fromUnits(1));
+    EXPECT_EQ(Money::fromUnits(std::numeric_limits<qint64>::max() / 2) * 2,
+              largest - Money::fromUnits(1));
+    EXPECT_EQ(smallest * 1, smallest);
+    Money total = largest;
+    total -= largest;
+    total += smallest;
+    EXPECT_EQ(total, smallest);
+    EXPECT_EQ(Money::fromZloty(922337203685477).units(), 9223372036854770000);
+    EXPECT_EQ(smallest.toString(4), "-922337203685477,5808");
+    EXPECT_EQ(largest.toString(4), "922337203685477,5807");
+}
+
+TEST(Money, ASumDifferenceOrProductNoAmountHoldsIsAnOverflowNotAWrongSign)
+{
+    const Money largest = Money::fromUnits(std::numeric_limits<qint64>::max());
+    const Money smallest = Money::fromUnits(std::numeric_limits<qint64>::min());
+    const Money unit = Money::fromUnits(1);
+    EXPECT_THROW(largest + unit, AmountOverflow);
+    EXPECT_THROW(smallest - unit, AmountOverflow);
+    EXPECT_THROW(unit - smallest, AmountOverflow);
+    EXPECT_THROW(-smallest, AmountOverflow);
+    EXPECT_THROW(largest * 2, AmountOverflow);
+    EXPECT_THROW(smallest * -1, AmountOverflow);
+    EXPECT_THROW(Money::fromZloty(922337203685478), AmountOverflow);
+    EXPECT_THROW(Money::fromGrosze(-92233720368547759), AmountOverflow);
+    EXPECT_THROW(largest.rounded(0), AmountOverflow); // 922 337 203 685 477,5807 rounds up
+    Money total = largest;
+    EXPECT_THROW(total += unit, AmountOverflow);
+    EXPECT_EQ(total, largest) << "a refused sum leaves the total as it was";
+    EXPECT_THROW(total -= -unit, AmountOverflow);
+    // 9 224 maximal entered amounts are more than the units hold.
+    Money entries;
+    EXPECT_THROW(
+        for (int i = 0; i < 9224; ++i) entries += *Money::parse(u"99999999999,99"), AmountOverflow);
+}
+
+TEST(Money, AnOverflowNamesTheResultWhereTheCallerKnowsIt)
+{
+    const Money largest = Money::fromUnits(std::numeric_limits<qint64>::max());
+    try {
+        CalculatedAmount(QStringLiteral("sumy kolumny 7"), [&] { return largest + largest; });
+        FAIL() << "no overflow";
+    } catch (const AmountOverflow &overflow) {
+        EXPECT_EQ(overflow.message(), QStringLiteral("Nie można obliczyć sumy kolumny 7: wynik jest "
+                                                     "poza zakresem, jaki może mieć kwota. "
+                                                     "Polecenie przerwano."));
+    }
+    // The innermost name is the most precise one and stays.
+    try {
+        CalculatedAmount(QStringLiteral("zeznania"), [&] {
+            return CalculatedAmount(QStringLiteral("pola P47"), [&] { return largest * 3; });
+        });
+        FAIL() << "no overflow";
+    } catch (const AmountOverflow &overflow) {
+        EXPECT_TRUE(overflow.message().startsWith(QStringLiteral("Nie można obliczyć pola P47:")));
+    }
+    EXPECT_EQ(CalculatedAmount(QStringLiteral("pola P47"), [] { return Money::fromZloty(2) * 3; }),
+              Money::fromZloty(6));
+}

@@ -1,5 +1,5 @@
 // Reports of one page each printed into one job, texts kept inside the boxes of a form, and
-// a job whose output could not be written whole.
+// a job whose output could not be written whole or that stopped half-way.
 
 #include "pdf_text.h"
 
@@ -7,6 +7,7 @@
 #include "platform/print/recording_canvas.h"
 #include "platform/print/report.h"
 
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -72,6 +73,35 @@ TEST(ReportJobs, APdfOnAFullDeviceIsNoSuccess)
     EXPECT_TRUE(report.print(written));
     EXPECT_EQ(written.failure(), PageCanvas::Failure::None);
     EXPECT_TRUE(pdfText(dir.filePath("strona.pdf")).contains("Strona"));
+}
+
+TEST(ReportJobs, AReportStoppedHalfWayByATotalNoAmountHoldsLeavesNoFile)
+{
+    // A detail row at the largest amount a box takes, more often than 64 bits can sum.
+    Report report;
+    report.addBand(BandKind::Detail, 1).addLabel({0, 0, 50, 1}, "99 999 999 999,99");
+    IndexReportSource rows(9224);
+    report.setSource(&rows);
+    report.addSum("K7", [] { return *Money::parse(u"99999999999,99"); });
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ksiega.pdf");
+    const auto printer = makePdfPrinter(file);
+    PrinterCanvas canvas(*printer);
+    try {
+        static_cast<void>(report.print(canvas));
+        ADD_FAILURE() << "the report was printed";
+    } catch (const AmountOverflow &overflow) {
+        EXPECT_EQ(overflow.message(), "Nie można obliczyć sumy K7 na wydruku: wynik jest poza "
+                                      "zakresem, jaki może mieć kwota. Polecenie przerwano.");
+    }
+    EXPECT_FALSE(canvas.isActive());
+    EXPECT_FALSE(QFile::exists(file)) << "half a printout is no printout";
+
+    RecordingCanvas recorded;
+    EXPECT_THROW(static_cast<void>(report.print(recorded)), AmountOverflow);
+    EXPECT_FALSE(recorded.isActive());
+    EXPECT_EQ(recorded.jobsBegun(), 1);
 }
 
 TEST(FormBoxes, TextsKeepToTheirRectangles)

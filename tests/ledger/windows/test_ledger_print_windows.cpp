@@ -2,6 +2,7 @@
 // the user's input at once, whichever window opened it.
 
 #include "tests/ledger/windows/ledger_window_fixture.h"
+#include "ledger/windows/ledger_grid_model.h"
 #include "ledger/windows/tksiegaf3.h"
 #include "print/print_engine.h"
 #include "print/windows/print_engine_window.h"
@@ -10,6 +11,8 @@
 #include "print/windows/tksiegaf5.h"
 #include "print/windows/tksiegaf8.h"
 #include "tests/print/print_fixture.h"
+#include "tests/support/held_table.h"
+#include "tests/support/every_table_whole.h"
 
 #include <QAction>
 #include <QPrintDialog>
@@ -101,6 +104,65 @@ TEST_F(LedgerPrintWindows, ThePrintParametersAreSavedWhenTheDialogCloses)
     parameters.refresh();
     EXPECT_EQ(parameters.field("P3").asInteger(), 25);
     EXPECT_FALSE(parameters.field("ZL1").asBoolean());
+}
+
+TEST_F(LedgerPrintWindows, ATotalNoAmountHoldsShowsTheErrorBoxAndTheLedgerGoesOn)
+{
+    // April's entries as another program wrote them: each fits an amount, their sum does not.
+    Connection ledger(folder.at(QStringLiteral("2019/KSIEGA/KSIEGA.DB")), Connection::Mode::ReadWrite);
+    ledger.exec("INSERT INTO KSIEGA (LP, MC, DATA, K7) VALUES (1, '04', '2019.04.01', 5000000000000000000), "
+                "(2, '04', '2019.04.02', 5000000000000000000)");
+    TKSIEGAF &w = open();
+    w.monthButton(4)->click();
+    {
+        ModalScript script(QStringLiteral("5"));
+        w.action("Wydruki/Podgląd str 2")->trigger(); // the page with the revenue columns
+        EXPECT_EQ(script.seen.mid(0, 2), QStringList({"numeracja 04 od 1", "drukarka"}));
+    }
+    ASSERT_FALSE(messageTexts().isEmpty());
+    EXPECT_EQ(messageTexts().first(), "Nie można obliczyć sumy K7 na wydruku: wynik jest poza zakresem, "
+                                      "jaki może mieć kwota. Polecenie przerwano.");
+    EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the preview of half a printout closed";
+    Cursor &sums = dane->TSUMA;
+    ASSERT_TRUE(sums.findKey({QStringLiteral("N04")}));
+    EXPECT_TRUE(sums.field("Ilstr").isNull()) << "a preview that failed numbers no pages";
+
+    // The grid follows its cursor again: the walk of the printout did not leave it frozen.
+    EXPECT_FALSE(dane->TKSIEGA.controlsDisabled());
+    w.monthButton(1)->click();
+    EXPECT_EQ(w.model().rowCount(), dane->TKSIEGA.recordCount());
+    EXPECT_GT(w.model().rowCount(), 0);
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
+}
+
+// The print parameters read and write the parameter table; another program holding it stops
+// a change with the error box, and the same click works once it lets go.
+TEST_F(LedgerPrintWindows, ATableHeldByAnotherProgramStopsAParameterAndTheDialogGoesOn)
+{
+    qputenv("KSIEGA_BUSY_TIMEOUT_MS", "200");
+    open();
+    TKSIEGAF8 dialog(*dane);
+    whileModal([&] { dialog.execute(); }, [&] {
+        {
+            HeldTable holder(dane->TPARA.tablePath(), HeldTable::Lock::Exclusive);
+            ASSERT_TRUE(holder.held());
+            dialog.printOnForm()->click();
+            ASSERT_EQ(prompter.messages().size(), 1);
+            EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+            EXPECT_TRUE(messageTexts().first().contains("jest używana przez inny program"))
+                << messageTexts().first().toStdString();
+            EXPECT_TRUE(dialog.isVisible());
+        }
+        dialog.printOnForm()->click();
+        dialog.accept();
+    });
+    qunsetenv("KSIEGA_BUSY_TIMEOUT_MS");
+    Cursor &parameters = dane->TPARA;
+    parameters.refresh();
+    EXPECT_FALSE(parameters.field("ZL1").asBoolean()) << "saved once the table was free";
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
 }
 
 TEST_F(LedgerPrintWindows, TheStatementPreviewedFromItsModalFormTakesInput)

@@ -7,6 +7,8 @@
 #include "maintenance/windows/trokf.h"
 #include "maintenance/year_opening.h"
 #include "platform/widgets/grouped_header_view.h"
+#include "tests/support/every_table_whole.h"
+#include "tests/support/held_table.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,4 +190,42 @@ TEST_F(YearWindows, TheGridOfA2026BookHasTheNineteenColumnHeadings)
     EXPECT_TRUE(under("EKSIEG", 2));
     EXPECT_TRUE(under("EKONTR", 3));
     EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+// Changing the year saves the entry being typed; another program holding the ledger stops
+// that with the error box, the dialog stays for another try, and the try works once it lets go.
+TEST_F(YearWindows, AChangeStoppedByATableHeldElsewhereIsShownAndCanBeTriedAgain)
+{
+    qputenv("KSIEGA_BUSY_TIMEOUT_MS", "200");
+    TKSIEGAF &w = open();
+    Cursor &ledger = dane->TKSIEGA;
+    SelectWorkingMonth(*dane, "01");
+    ledger.first();
+    ledger.edit();
+    ledger.field("OPIS1").setAsString("Zmieniony opis");
+    prompter.clear();
+    TKSIEGAF6 change(*dane, &w);
+    bool accepted = false;
+    whileModal([&] { accepted = change.execute(); }, [&] {
+        {
+            HeldTable holder(ledger.tablePath(), HeldTable::Lock::Exclusive);
+            ASSERT_TRUE(holder.held());
+            change.changeButton()->click();
+            ASSERT_EQ(prompter.messages().size(), 1);
+            EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+            EXPECT_TRUE(messageTexts().first().contains("Tabela KSIEGA jest używana przez inny program"))
+                << messageTexts().first().toStdString();
+            EXPECT_TRUE(change.isVisible()) << "the dialog waits for another try";
+        }
+        change.changeButton()->click();
+    });
+    qunsetenv("KSIEGA_BUSY_TIMEOUT_MS");
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(dane->environment().workingYear, "2019");
+    ASSERT_TRUE(ledger.isOpen());
+    SelectWorkingMonth(*dane, "01");
+    ledger.first();
+    EXPECT_EQ(ledger.field("OPIS1").asString(), "Zmieniony opis") << "the entry was saved on the second try";
+    EXPECT_EQ(TablesNotWhole(dane->environment().dataRoot), QStringList());
 }

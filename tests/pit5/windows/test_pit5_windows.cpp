@@ -250,3 +250,31 @@ TEST_F(Pit5Windows, ConstantsAreEditedInTheGridAndNeverAdded)
     EXPECT_TRUE(dane->TSTALE.isEditing()) << "the guard ends with the window";
     dane->TSTALE.cancel();
 }
+
+// A tax no amount holds (the largest rate the constants take, on the largest base) is shown in
+// the error box naming its field; the base goes back to what it was and the form goes on.
+TEST_F(Pit5Windows, ATaxNoAmountHoldsIsShownAndTheFormGoesOn)
+{
+    TPIT5F &w = open();
+    ASSERT_TRUE(FindTaxpayer(*dane, flatPayer));
+    whileModal([&] { w.action("Nowa deklaracja")->trigger(); },
+               [&] { w.monthDialog().okButton()->click(); });
+    showPage("C - D");
+    typeAndLeave(w.control("P46"), "30000");
+    EXPECT_EQ(shown(w.control("P47")), "5700,00");
+    setConstant(25, "WARTOSC", "99999999999,99");
+    prompter.clear();
+
+    typeAndLeave(w.control("P46"), "99999999999");
+    EXPECT_EQ(messageTexts(), QStringList({"Nie można obliczyć pola P47: wynik jest poza zakresem, jaki "
+                                           "może mieć kwota. Polecenie przerwano."}));
+    EXPECT_EQ(prompter.messages().first().icon, MessageIcon::Error);
+    EXPECT_EQ(shown(w.control("P46")), "30000,00");
+    EXPECT_EQ(amount("P46"), zl("30000"));
+    EXPECT_EQ(shown(w.control("P47")), "5700,00");
+
+    setConstant(25, "WARTOSC", "18");
+    typeAndLeave(w.control("P46"), "10000");
+    EXPECT_EQ(shown(w.control("P47")), "1800,00");
+    EXPECT_EQ(prompter.messages().size(), 1);
+}
