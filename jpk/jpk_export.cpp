@@ -26,23 +26,14 @@ namespace {
 constexpr int ListedRefusals = 30;
 const QString Missing = QStringLiteral("brak");
 
-QDate entryDate(const BookEntry &entry)
+// DATA as the book stores it, "YYYY.MM.DD"; invalid for anything else. Qt's ISO reading
+// takes any punctuation between the parts, hence the points are checked first; it costs a
+// fraction of reading by a format pattern, which a year of entries feels.
+QDate storedDate(const QString &stored)
 {
-    return QDate::fromString(entry.date, QStringLiteral("yyyy.MM.dd"));
-}
-
-// Why the entry cannot go into the file; empty when it can.
-QStringList refusals(const BookEntry &entry, int year)
-{
-    QStringList reasons;
-    if (entry.number <= 0)
-        reasons << QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number);
-    const QDate date = entryDate(entry);
-    if (!date.isValid() || date.year() != year)
-        reasons << QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date);
-    if (!StoredKsefNumber(entry.ksef))
-        reasons << QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef);
-    return reasons;
+    if (stored.size() != 10 || stored[4] != QLatin1Char('.') || stored[7] != QLatin1Char('.'))
+        return {};
+    return QDate::fromString(stored, Qt::ISODate);
 }
 
 // Remarks on entries, for a message: the first few in words, and how many in all.
@@ -58,22 +49,35 @@ struct Listed {
     }
 };
 
-QString requiredText(const QString &text, const QString &what, qint64 number, Listed *warnings)
+QString requiredText(const QString &text, const QString &what, qint64 number, Listed &warnings)
 {
     if (!text.simplified().isEmpty())
         return text;
-    if (warnings)
-        warnings->add(QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(what));
+    warnings.add(QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(what));
     return Missing;
 }
 
-JpkRow rowOf(const BookEntry &entry, Listed *warnings)
+// The entry as a row of the file; nothing, after the reasons are added to `refused`, when
+// it cannot go into it.
+std::optional<JpkRow> rowOf(const BookEntry &entry, int year, Listed &warnings, Listed &refused)
 {
+    const qint64 refusedBefore = refused.count;
+    if (entry.number <= 0)
+        refused.add(QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number));
+    const QDate date = storedDate(entry.date);
+    if (!date.isValid() || date.year() != year)
+        refused.add(QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date));
+    const std::optional<QString> ksef = StoredKsefNumber(entry.ksef);
+    if (!ksef)
+        refused.add(QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef));
+    if (refused.count > refusedBefore)
+        return std::nullopt;
+
     JpkRow row;
     row.number = entry.number;
-    row.date = entryDate(entry);
+    row.date = date;
     row.document = requiredText(entry.document, QStringLiteral("numeru dowodu (K_3A)"), entry.number, warnings);
-    row.ksef = *StoredKsefNumber(entry.ksef);
+    row.ksef = *ksef;
     if (const auto identifier = ContractorTaxIdentifier(entry.nip)) {
         row.country = identifier->country;
         row.taxIdentifier = identifier->number;
@@ -97,31 +101,32 @@ JpkRow rowOf(const BookEntry &entry, Listed *warnings)
     } else {
         row.remarks = entry.remarks;
     }
-    if (warnings && entry.remarks.size() > JpkTextLimit)
-        warnings->add(QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit));
+    if (entry.remarks.size() > JpkTextLimit)
+        warnings.add(QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit));
     return row;
 }
 
-// What the first walk over the book finds: sums, rows, warnings and refusals.
-struct BookSurvey {
+// What the walk over the book finds: the sums of the rows written, warnings and refusals.
+struct BookWalk {
     BookSums sums;
     Listed warnings;
     Listed refused;
 };
 
-BookSurvey surveyBook(const QString &yearDirectory, const JpkRequest &request, int year)
+// Writes a row for every entry of the period until one is refused; after that it only
+// lists what else is refused, since the file will not be written.
+BookWalk writeRows(const QString &yearDirectory, const JpkRequest &request, int year,
+                   JpkDocument &document)
 {
-    BookSurvey survey;
+    BookWalk walk;
     ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
-        const QStringList reasons = refusals(entry, year);
-        for (const QString &reason : reasons)
-            survey.refused.add(reason);
-        if (!reasons.isEmpty())
+        const std::optional<JpkRow> row = rowOf(entry, year, walk.warnings, walk.refused);
+        if (!row || walk.refused.count > 0)
             return;
-        const JpkRow row = rowOf(entry, &survey.warnings);
-        survey.sums.add(row);
+        walk.sums.add(*row);
+        document.row(*row);
     });
-    return survey;
+    return walk;
 }
 
 QString refusalText(const Listed &refused)
@@ -182,62 +187,52 @@ std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
     summary.officeCode = *office;
 
     const QString yearDirectory = environment.yearDirectory();
-    BookSurvey survey;
     QList<StockTaking> stockTakings;
     try {
-        survey = surveyBook(yearDirectory, request, year);
         stockTakings = ReadStockTakings(yearDirectory);
     } catch (const DbError &error) {
         prompter.error(error.message());
         return std::nullopt;
     }
-    if (survey.refused.count > 0) {
-        prompter.error(refusalText(survey.refused));
-        return std::nullopt;
-    }
-    if (survey.sums.rows == 0) {
-        prompter.error(QStringLiteral("Brak zapisów w okresie."));
-        return std::nullopt;
-    }
-    summary.info = BookInfo(survey.sums, stockTakings, year);
-    const QList<StockTaking> inPeriod = StockTakingsInPeriod(stockTakings, summary.from, summary.to);
 
+    // The rows wait beside the file, on the same disk, until the figures before them are known.
     const QFileInfo target(request.file);
-    QTemporaryFile temporary(target.absolutePath() + QLatin1Char('/') + target.fileName()
-                             + QStringLiteral(".XXXXXX"));
+    const QString temporaryName = target.absolutePath() + QLatin1Char('/') + target.fileName()
+                                  + QStringLiteral(".XXXXXX");
+    QTemporaryFile temporary(temporaryName);
+    QTemporaryFile rows(temporaryName);
     const QString writeError = QStringLiteral("Błąd zapisu pliku : ") + request.file;
-    if (!temporary.open()) {
+    if (!temporary.open() || !rows.open()) {
         prompter.error(writeError);
         return std::nullopt;
     }
-    BookSums written;
+    JpkDocument document(&temporary, &rows);
+    document.begin({request.purpose, QDateTime(today(), QTime::currentTime()), summary.from,
+                    summary.to, summary.officeCode},
+                   *subject);
+    BookWalk walk;
     try {
-        JpkDocument document(&temporary);
-        document.begin({request.purpose, QDateTime(today(), QTime::currentTime()), summary.from,
-                        summary.to, summary.officeCode},
-                       *subject, summary.info);
-        for (const StockTaking &stockTaking : inPeriod)
-            document.stockTaking(QDate::fromString(stockTaking.date, QStringLiteral("yyyy.MM.dd")),
-                                 stockTaking.value);
-        ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
-            if (!refusals(entry, year).isEmpty())
-                return;
-            const JpkRow row = rowOf(entry, nullptr);
-            written.add(row);
-            document.row(row);
-        });
-        document.end(written.rows, written.revenue);
-        if (document.hasError() || !temporary.flush() || temporary.error() != QFileDevice::NoError) {
-            prompter.error(writeError);
-            return std::nullopt;
-        }
+        walk = writeRows(yearDirectory, request, year, document);
     } catch (const DbError &error) {
         prompter.error(error.message());
         return std::nullopt;
     }
-    if (!(written == survey.sums)) {
-        prompter.error(QStringLiteral("Księga zmieniła się w trakcie zapisu pliku JPK_PKPIR.\r"
-                                      "Plik nie został zapisany; spróbuj ponownie."));
+    if (walk.refused.count > 0) {
+        prompter.error(refusalText(walk.refused));
+        return std::nullopt;
+    }
+    if (walk.sums.rows == 0) {
+        prompter.error(QStringLiteral("Brak zapisów w okresie."));
+        return std::nullopt;
+    }
+    summary.info = BookInfo(walk.sums, stockTakings, year);
+    QList<JpkStockTaking> inPeriod;
+    for (const StockTaking &stockTaking : StockTakingsInPeriod(stockTakings, summary.from, summary.to))
+        inPeriod << JpkStockTaking{storedDate(stockTaking.date), stockTaking.value};
+    document.end(summary.info, inPeriod, walk.sums.rows, walk.sums.revenue);
+    if (document.hasError() || !temporary.flush() || temporary.error() != QFileDevice::NoError
+        || rows.error() != QFileDevice::NoError) {
+        prompter.error(writeError);
         return std::nullopt;
     }
     temporary.close();
@@ -258,11 +253,11 @@ std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
     }
     temporary.setAutoRemove(false);
     syncFile(target.absolutePath());
-    summary.rows = written.rows;
-    summary.revenue = written.revenue;
+    summary.rows = walk.sums.rows;
+    summary.revenue = walk.sums.revenue;
     summary.stockTakings = int(inPeriod.size());
-    summary.warnings = survey.warnings.listed;
-    summary.warningCount = survey.warnings.count;
+    summary.warnings = walk.warnings.listed;
+    summary.warningCount = walk.warnings.count;
     return summary;
 }
 

@@ -217,6 +217,33 @@ TEST_F(JpkExport, ADocumentTheSchemaRefusesIsNeverWritten)
     EXPECT_TRUE(filesBeside().isEmpty());
 }
 
+TEST_F(JpkExport, MarkupCharactersAreTextAndACharacterXmlCannotHoldWritesNothing)
+{
+    start();
+    entry(1, "01", "2026.01.05",
+          {{"NRKSIEG", "FV/1&2"}, {"NAZ1", "Hurt \"Ala\" & <Ola>"}, {"NAZ2", "'s-Hertogenbosch"},
+           {"KOD", "00-950"}, {"MIEJSC", "WARSZAWA"}, {"OPIS1", "a > b"}, {"K7", "10"}});
+    ASSERT_TRUE(exportBook()) << messageTexts().join('\n').toStdString();
+    EXPECT_EQ(xmllint(at("jpk.xml")), at("jpk.xml") + " validates");
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_3A"), QStringList({"FV/1&2"}));
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_5A"), QStringList({"Hurt \"Ala\" & <Ola> 's-Hertogenbosch"}));
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_6"), QStringList({"a > b"}));
+
+    QFile written(at("jpk.xml"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray before = written.readAll();
+    written.close();
+    // Another program may write a control character, which no XML file can hold.
+    Connection book(at("2026/KSIEGA/KSIEGA.DB"), Connection::Mode::ReadWrite);
+    book.exec("UPDATE KSIEGA SET OPIS1 = 'zły' || char(1) || 'znak' WHERE LP = 1");
+    prompter.clear();
+    EXPECT_FALSE(exportBook());
+    EXPECT_EQ(messageTexts(), QStringList({"Błąd zapisu pliku : " + at("jpk.xml")}));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), before);
+    EXPECT_EQ(filesBeside(), QStringList({"jpk.xml"}));
+}
+
 namespace {
 
 // Writes beyond `bytes` fail in this process while it lives, as on a disk that is full.
