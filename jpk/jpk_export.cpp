@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -36,24 +37,27 @@ QDate storedDate(const QString &stored)
     return QDate::fromString(stored, Qt::ISODate);
 }
 
-// Remarks on entries, for a message: the first few in words, and how many in all.
+// Remarks on entries, for a message: the first few in words, and how many in all. The
+// words are made only for those listed; a year without addresses has a remark an entry.
 struct Listed {
     QStringList listed;
     qint64 count = 0;
 
-    void add(const QString &text)
+    template <typename Words> void add(Words words)
     {
         if (listed.size() < ListedRefusals)
-            listed << text;
+            listed << words();
         ++count;
     }
 };
 
-QString requiredText(const QString &text, const QString &what, qint64 number, Listed &warnings)
+QString requiredText(const QString &text, const char *what, qint64 number, Listed &warnings)
 {
-    if (!text.simplified().isEmpty())
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !c.isSpace(); }))
         return text;
-    warnings.add(QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(what));
+    warnings.add([&] {
+        return QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(QString::fromUtf8(what));
+    });
     return Missing;
 }
 
@@ -63,28 +67,34 @@ std::optional<JpkRow> rowOf(const BookEntry &entry, int year, Listed &warnings, 
 {
     const qint64 refusedBefore = refused.count;
     if (entry.number <= 0)
-        refused.add(QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number));
+        refused.add([&] {
+            return QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number);
+        });
     const QDate date = storedDate(entry.date);
     if (!date.isValid() || date.year() != year)
-        refused.add(QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date));
+        refused.add([&] {
+            return QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date);
+        });
     const std::optional<QString> ksef = StoredKsefNumber(entry.ksef);
     if (!ksef)
-        refused.add(QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef));
+        refused.add([&] {
+            return QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef);
+        });
     if (refused.count > refusedBefore)
         return std::nullopt;
 
     JpkRow row;
     row.number = entry.number;
     row.date = date;
-    row.document = requiredText(entry.document, QStringLiteral("numeru dowodu (K_3A)"), entry.number, warnings);
+    row.document = requiredText(entry.document, "numeru dowodu (K_3A)", entry.number, warnings);
     row.ksef = *ksef;
     if (const auto identifier = ContractorTaxIdentifier(entry.nip)) {
         row.country = identifier->country;
         row.taxIdentifier = identifier->number;
     }
-    row.name = requiredText(entry.name, QStringLiteral("kontrahenta (K_5A)"), entry.number, warnings);
-    row.address = requiredText(entry.address, QStringLiteral("adresu (K_5B)"), entry.number, warnings);
-    row.description = requiredText(entry.description, QStringLiteral("opisu zdarzenia (K_6)"), entry.number, warnings);
+    row.name = requiredText(entry.name, "kontrahenta (K_5A)", entry.number, warnings);
+    row.address = requiredText(entry.address, "adresu (K_5B)", entry.number, warnings);
+    row.description = requiredText(entry.description, "opisu zdarzenia (K_6)", entry.number, warnings);
     row.k7 = entry.k7;
     row.k8 = entry.k8;
     row.k9 = entry.k9();
@@ -97,12 +107,14 @@ std::optional<JpkRow> rowOf(const BookEntry &entry, int year, Listed &warnings, 
     if (entry.k17 != Money()) {
         row.researchCosts = entry.k17;
         row.researchDescription = requiredText(
-            entry.remarks, QStringLiteral("opisu kosztów badawczo-rozwojowych (K_16A)"), entry.number, warnings);
+            entry.remarks, "opisu kosztów badawczo-rozwojowych (K_16A)", entry.number, warnings);
     } else {
         row.remarks = entry.remarks;
     }
     if (entry.remarks.size() > JpkTextLimit)
-        warnings.add(QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit));
+        warnings.add([&] {
+            return QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit);
+        });
     return row;
 }
 
