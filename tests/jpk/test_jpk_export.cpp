@@ -244,6 +244,24 @@ TEST_F(JpkExport, MarkupCharactersAreTextAndACharacterXmlCannotHoldWritesNothing
     EXPECT_EQ(filesBeside(), QStringList({"jpk.xml"}));
 }
 
+TEST_F(JpkExport, ABookAnotherProgramHoldsIsInUseAndNothingIsLeftBehind)
+{
+    start();
+    fullEntry(1, "01", "2026.01.05", {{"K7", "10"}});
+    qputenv("KSIEGA_BUSY_TIMEOUT_MS", "200");
+    const QString book = at("2026/KSIEGA/KSIEGA.DB");
+    Connection holder(book, Connection::Mode::ReadWrite);
+    holder.exec("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(exportBook());
+    EXPECT_EQ(messageTexts(), QStringList({"Tabela KSIEGA jest używana przez inny program. Spróbuj "
+                                           "ponownie za chwilę.\rBaza : "
+                                           + book}));
+    EXPECT_TRUE(filesBeside().isEmpty()) << "neither the file nor the rows put aside";
+    holder.exec("ROLLBACK");
+    qunsetenv("KSIEGA_BUSY_TIMEOUT_MS");
+    EXPECT_TRUE(exportBook());
+}
+
 namespace {
 
 // Writes beyond `bytes` fail in this process while it lives, as on a disk that is full.
