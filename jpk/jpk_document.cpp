@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <utility>
+
 namespace {
 
 const QString Tns = QStringLiteral("http://jpk.mf.gov.pl/wzor/2024/10/30/10302/");
@@ -124,15 +126,15 @@ void JpkDocument::row(const JpkRow &row)
     text(QLatin1String("K_5A"), row.name);
     text(QLatin1String("K_5B"), row.address);
     text(QLatin1String("K_6"), row.description);
-    amount(QLatin1String("K_7"), row.k7);
-    amount(QLatin1String("K_8"), row.k8);
-    amount(QLatin1String("K_9"), row.k9);
-    amount(QLatin1String("K_10"), row.k10);
-    amount(QLatin1String("K_11"), row.k11);
-    amount(QLatin1String("K_12"), row.k12);
-    amount(QLatin1String("K_13"), row.k13);
-    amount(QLatin1String("K_14"), row.k14);
-    amount(QLatin1String("K_15"), row.k15);
+    const std::pair<QLatin1String, Money> amounts[] = {
+        {QLatin1String("K_7"), row.k7},   {QLatin1String("K_8"), row.k8},
+        {QLatin1String("K_9"), row.k9},   {QLatin1String("K_10"), row.k10},
+        {QLatin1String("K_11"), row.k11}, {QLatin1String("K_12"), row.k12},
+        {QLatin1String("K_13"), row.k13}, {QLatin1String("K_14"), row.k14},
+        {QLatin1String("K_15"), row.k15},
+    };
+    for (const auto &[element, value] : amounts)
+        amount(element, value);
     if (row.researchCosts != Money()) {
         text(QLatin1String("K_16A"), row.researchDescription);
         amount(QLatin1String("K_16B"), row.researchCosts, true);

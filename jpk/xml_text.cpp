@@ -1,7 +1,5 @@
 #include "jpk/xml_text.h"
 
-#include <QStringBuilder>
-
 void XmlText::newLine()
 {
     out_ += QLatin1Char('\n');
@@ -11,9 +9,12 @@ void XmlText::newLine()
 void XmlText::open(QLatin1String name, Attributes attributes)
 {
     newLine();
-    out_ += QLatin1Char('<') + name;
+    out_ += QLatin1Char('<');
+    out_ += name;
     for (const auto &[attribute, value] : attributes) {
-        out_ += QLatin1Char(' ') + attribute + QLatin1String("=\"");
+        out_ += QLatin1Char(' ');
+        out_ += attribute;
+        out_ += QLatin1String("=\"");
         escaped(value, true);
         out_ += QLatin1Char('"');
     }
@@ -30,14 +31,18 @@ void XmlText::end(QLatin1String name)
 {
     --depth_;
     newLine();
-    out_ += QLatin1String("</") + name + QLatin1Char('>');
+    out_ += QLatin1String("</");
+    out_ += name;
+    out_ += QLatin1Char('>');
 }
 
 void XmlText::element(QLatin1String name, QStringView text, Attributes attributes)
 {
     open(name, attributes);
     escaped(text, false);
-    out_ += QLatin1String("</") + name + QLatin1Char('>');
+    out_ += QLatin1String("</");
+    out_ += name;
+    out_ += QLatin1Char('>');
 }
 
 // The escapes of Qt's stream writer: the markup characters and the quote always, tabs and

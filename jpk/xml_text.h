@@ -34,7 +34,7 @@ public:
     bool leftOutCharacters() const { return leftOut_; }
 
 private:
-    void newLine(); // and the indentation of the present level
+    void newLine();
     void open(QLatin1String name, Attributes attributes);
     void escaped(QStringView text, bool inAttribute);
 
