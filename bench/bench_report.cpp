@@ -62,15 +62,13 @@ BenchCost measure(const std::function<void()> &work)
 void BenchReport::compare(const QString &work, const std::function<void()> &engine,
                           const std::function<void()> &plain)
 {
-    BenchFigure figure{work};
-    figure.plain = measure(plain);
-    figure.engine = measure(engine);
-    figures_ << figure;
+    const BenchCost plainCost = measure(plain);
+    figures_ << BenchFigure{work, measure(engine), plainCost};
 }
 
 void BenchReport::time(const QString &work, const std::function<void()> &engine)
 {
-    figures_ << BenchFigure{work, measure(engine)};
+    figures_ << BenchFigure{work, measure(engine), std::nullopt};
 }
 
 void BenchReport::print(QTextStream &out) const
