@@ -68,8 +68,9 @@ package: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# BENCH="jpk druk" runs only the measurements named (ksiega-bench --lista lists them).
 bench: build
-	$(BUILD_DIR)/bench/ksiega-bench
+	$(BUILD_DIR)/bench/ksiega-bench $(BENCH)
 
 # Every fuzz target for FUZZ_SECONDS seconds; fails on the first crash, hang, sanitizer report
 # or broken property.

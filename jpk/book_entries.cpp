@@ -44,11 +44,11 @@ void ForEachBookEntry(const QString &yearDirectory, int fromMonth, int toMonth,
                description2 = text("OPIS2"), remarks = text("UWAGI"), k7 = text("K7"),
                k8 = text("K8"), k10 = text("K10"), k11 = text("K11"), k12 = text("K12"),
                k13 = text("K13"), k16 = text("K16"), k17 = text("K17");
-    for (book.first(); !book.eof(); book.next()) {
+    book.scan([&](Cursor &) {
         bool known = false;
         const int entryMonth = value(month).toInt(&known);
         if (!known || entryMonth < fromMonth || entryMonth > toMonth)
-            continue;
+            return;
         BookEntry entry;
         entry.number = number ? number->asInteger() : 0;
         entry.date = value(date);
@@ -69,5 +69,5 @@ void ForEachBookEntry(const QString &yearDirectory, int fromMonth, int toMonth,
         entry.k16 = amount(k16);
         entry.k17 = amount(k17);
         visit(entry);
-    }
+    });
 }

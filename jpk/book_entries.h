@@ -1,7 +1,8 @@
 #pragma once
-// The entries of the year's book as the structured file takes them, read one by one in
-// entry-number order from the book's table without the data module's cursor, so that the
-// ledger window's view stays as it is while a file is written.
+// The entries of the year's book as the structured file takes them, read in entry-number
+// order with one query of the book's table, without the data module's cursor, so that the
+// ledger window's view stays as it is while a file is written, and every entry comes from
+// the same state of the book.
 
 #include "platform/money.h"
 

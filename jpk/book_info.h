@@ -17,7 +17,6 @@ struct BookSums {
     Money expenses;        // Σ K_14
 
     void add(const JpkRow &row);
-    bool operator==(const BookSums &) const = default;
 };
 
 // P_1: the stock-taking of 1 January of `year`, else the latest one before the year, else 0;

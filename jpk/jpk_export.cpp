@@ -16,71 +16,104 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// A temporary file is its owner's alone; the file the user asked for gets what any new file
+// of theirs gets, so that whoever sends it on can read it.
+QFileDevice::Permissions newFilePermissions()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permissions> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+        {S_IWUSR, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {S_IRGRP, QFileDevice::ReadGroup}, {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther}};
+    for (const auto &[bit, permission] : bits)
+        if (!(mask & bit))
+            permissions |= permission;
+    return permissions;
+}
 
 // Refused entries are listed up to this many; a whole year gone wrong says how many more.
 constexpr int ListedRefusals = 30;
 const QString Missing = QStringLiteral("brak");
 
-QDate entryDate(const BookEntry &entry)
+// DATA as the book stores it, "YYYY.MM.DD"; invalid for anything else. Qt's ISO reading
+// takes any punctuation between the parts, hence the points are checked first; it costs a
+// fraction of reading by a format pattern, which a year of entries feels.
+QDate storedDate(const QString &stored)
 {
-    return QDate::fromString(entry.date, QStringLiteral("yyyy.MM.dd"));
+    if (stored.size() != 10 || stored[4] != QLatin1Char('.') || stored[7] != QLatin1Char('.'))
+        return {};
+    return QDate::fromString(stored, Qt::ISODate);
 }
 
-// Why the entry cannot go into the file; empty when it can.
-QStringList refusals(const BookEntry &entry, int year)
-{
-    QStringList reasons;
-    if (entry.number <= 0)
-        reasons << QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number);
-    const QDate date = entryDate(entry);
-    if (!date.isValid() || date.year() != year)
-        reasons << QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date);
-    if (!StoredKsefNumber(entry.ksef))
-        reasons << QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef);
-    return reasons;
-}
-
-// Remarks on entries, for a message: the first few in words, and how many in all.
+// Remarks on entries, for a message: the first few in words, and how many in all. The
+// words are made only for those listed; a year without addresses has a remark an entry.
 struct Listed {
     QStringList listed;
     qint64 count = 0;
 
-    void add(const QString &text)
+    template <typename Words> void add(Words words)
     {
         if (listed.size() < ListedRefusals)
-            listed << text;
+            listed << words();
         ++count;
     }
 };
 
-QString requiredText(const QString &text, const QString &what, qint64 number, Listed *warnings)
+QString requiredText(const QString &text, const char *what, qint64 number, Listed &warnings)
 {
-    if (!text.simplified().isEmpty())
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !c.isSpace(); }))
         return text;
-    if (warnings)
-        warnings->add(QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(what));
+    warnings.add([&] {
+        return QStringLiteral("LP %1: brak %2, zapisano „brak”").arg(number).arg(QString::fromUtf8(what));
+    });
     return Missing;
 }
 
-JpkRow rowOf(const BookEntry &entry, Listed *warnings)
+// The entry as a row of the file; nothing, after the reasons are added to `refused`, when
+// it cannot go into it.
+std::optional<JpkRow> rowOf(const BookEntry &entry, int year, Listed &warnings, Listed &refused)
 {
+    const qint64 refusedBefore = refused.count;
+    if (entry.number <= 0)
+        refused.add([&] {
+            return QStringLiteral("LP %1: numer zapisu nie jest większy od 0").arg(entry.number);
+        });
+    const QDate date = storedDate(entry.date);
+    if (!date.isValid() || date.year() != year)
+        refused.add([&] {
+            return QStringLiteral("LP %1: błędna data zdarzenia „%2”").arg(entry.number).arg(entry.date);
+        });
+    const std::optional<QString> ksef = StoredKsefNumber(entry.ksef);
+    if (!ksef)
+        refused.add([&] {
+            return QStringLiteral("LP %1: błędny numer KSeF „%2”").arg(entry.number).arg(entry.ksef);
+        });
+    if (refused.count > refusedBefore)
+        return std::nullopt;
+
     JpkRow row;
     row.number = entry.number;
-    row.date = entryDate(entry);
-    row.document = requiredText(entry.document, QStringLiteral("numeru dowodu (K_3A)"), entry.number, warnings);
-    row.ksef = *StoredKsefNumber(entry.ksef);
+    row.date = date;
+    row.document = requiredText(entry.document, "numeru dowodu (K_3A)", entry.number, warnings);
+    row.ksef = *ksef;
     if (const auto identifier = ContractorTaxIdentifier(entry.nip)) {
         row.country = identifier->country;
         row.taxIdentifier = identifier->number;
     }
-    row.name = requiredText(entry.name, QStringLiteral("kontrahenta (K_5A)"), entry.number, warnings);
-    row.address = requiredText(entry.address, QStringLiteral("adresu (K_5B)"), entry.number, warnings);
-    row.description = requiredText(entry.description, QStringLiteral("opisu zdarzenia (K_6)"), entry.number, warnings);
+    row.name = requiredText(entry.name, "kontrahenta (K_5A)", entry.number, warnings);
+    row.address = requiredText(entry.address, "adresu (K_5B)", entry.number, warnings);
+    row.description = requiredText(entry.description, "opisu zdarzenia (K_6)", entry.number, warnings);
     row.k7 = entry.k7;
     row.k8 = entry.k8;
     row.k9 = entry.k9();
@@ -93,35 +126,38 @@ JpkRow rowOf(const BookEntry &entry, Listed *warnings)
     if (entry.k17 != Money()) {
         row.researchCosts = entry.k17;
         row.researchDescription = requiredText(
-            entry.remarks, QStringLiteral("opisu kosztów badawczo-rozwojowych (K_16A)"), entry.number, warnings);
+            entry.remarks, "opisu kosztów badawczo-rozwojowych (K_16A)", entry.number, warnings);
     } else {
         row.remarks = entry.remarks;
     }
-    if (warnings && entry.remarks.size() > JpkTextLimit)
-        warnings->add(QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit));
+    if (entry.remarks.size() > JpkTextLimit)
+        warnings.add([&] {
+            return QStringLiteral("LP %1: uwagi skrócone do %2 znaków").arg(entry.number).arg(JpkTextLimit);
+        });
     return row;
 }
 
-// What the first walk over the book finds: sums, rows, warnings and refusals.
-struct BookSurvey {
+// What the walk over the book finds: the sums of the rows written, warnings and refusals.
+struct BookWalk {
     BookSums sums;
     Listed warnings;
     Listed refused;
 };
 
-BookSurvey surveyBook(const QString &yearDirectory, const JpkRequest &request, int year)
+// Writes a row for every entry of the period until one is refused; after that it only
+// lists what else is refused, since the file will not be written.
+BookWalk writeRows(const QString &yearDirectory, const JpkRequest &request, int year,
+                   JpkDocument &document)
 {
-    BookSurvey survey;
+    BookWalk walk;
     ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
-        const QStringList reasons = refusals(entry, year);
-        for (const QString &reason : reasons)
-            survey.refused.add(reason);
-        if (!reasons.isEmpty())
+        const std::optional<JpkRow> row = rowOf(entry, year, walk.warnings, walk.refused);
+        if (!row || walk.refused.count > 0)
             return;
-        const JpkRow row = rowOf(entry, &survey.warnings);
-        survey.sums.add(row);
+        walk.sums.add(*row);
+        document.row(*row);
     });
-    return survey;
+    return walk;
 }
 
 QString refusalText(const Listed &refused)
@@ -182,62 +218,52 @@ std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
     summary.officeCode = *office;
 
     const QString yearDirectory = environment.yearDirectory();
-    BookSurvey survey;
     QList<StockTaking> stockTakings;
     try {
-        survey = surveyBook(yearDirectory, request, year);
         stockTakings = ReadStockTakings(yearDirectory);
     } catch (const DbError &error) {
         prompter.error(error.message());
         return std::nullopt;
     }
-    if (survey.refused.count > 0) {
-        prompter.error(refusalText(survey.refused));
-        return std::nullopt;
-    }
-    if (survey.sums.rows == 0) {
-        prompter.error(QStringLiteral("Brak zapisów w okresie."));
-        return std::nullopt;
-    }
-    summary.info = BookInfo(survey.sums, stockTakings, year);
-    const QList<StockTaking> inPeriod = StockTakingsInPeriod(stockTakings, summary.from, summary.to);
 
+    // The rows wait beside the file, on the same disk, until the figures before them are known.
     const QFileInfo target(request.file);
-    QTemporaryFile temporary(target.absolutePath() + QLatin1Char('/') + target.fileName()
-                             + QStringLiteral(".XXXXXX"));
+    const QString temporaryName = target.absolutePath() + QLatin1Char('/') + target.fileName()
+                                  + QStringLiteral(".XXXXXX");
+    QTemporaryFile temporary(temporaryName);
+    QTemporaryFile rows(temporaryName);
     const QString writeError = QStringLiteral("Błąd zapisu pliku : ") + request.file;
-    if (!temporary.open()) {
+    if (!temporary.open() || !rows.open()) {
         prompter.error(writeError);
         return std::nullopt;
     }
-    BookSums written;
+    JpkDocument document(&temporary, &rows);
+    document.begin({request.purpose, QDateTime(today(), QTime::currentTime()), summary.from,
+                    summary.to, summary.officeCode},
+                   *subject);
+    BookWalk walk;
     try {
-        JpkDocument document(&temporary);
-        document.begin({request.purpose, QDateTime(today(), QTime::currentTime()), summary.from,
-                        summary.to, summary.officeCode},
-                       *subject, summary.info);
-        for (const StockTaking &stockTaking : inPeriod)
-            document.stockTaking(QDate::fromString(stockTaking.date, QStringLiteral("yyyy.MM.dd")),
-                                 stockTaking.value);
-        ForEachBookEntry(yearDirectory, request.fromMonth, request.toMonth, [&](const BookEntry &entry) {
-            if (!refusals(entry, year).isEmpty())
-                return;
-            const JpkRow row = rowOf(entry, nullptr);
-            written.add(row);
-            document.row(row);
-        });
-        document.end(written.rows, written.revenue);
-        if (document.hasError() || !temporary.flush() || temporary.error() != QFileDevice::NoError) {
-            prompter.error(writeError);
-            return std::nullopt;
-        }
+        walk = writeRows(yearDirectory, request, year, document);
     } catch (const DbError &error) {
         prompter.error(error.message());
         return std::nullopt;
     }
-    if (!(written == survey.sums)) {
-        prompter.error(QStringLiteral("Księga zmieniła się w trakcie zapisu pliku JPK_PKPIR.\r"
-                                      "Plik nie został zapisany; spróbuj ponownie."));
+    if (walk.refused.count > 0) {
+        prompter.error(refusalText(walk.refused));
+        return std::nullopt;
+    }
+    if (walk.sums.rows == 0) {
+        prompter.error(QStringLiteral("Brak zapisów w okresie."));
+        return std::nullopt;
+    }
+    summary.info = BookInfo(walk.sums, stockTakings, year);
+    QList<JpkStockTaking> inPeriod;
+    for (const StockTaking &stockTaking : StockTakingsInPeriod(stockTakings, summary.from, summary.to))
+        inPeriod << JpkStockTaking{storedDate(stockTaking.date), stockTaking.value};
+    document.end(summary.info, inPeriod, walk.sums.rows, walk.sums.revenue);
+    if (document.hasError() || !temporary.flush() || temporary.error() != QFileDevice::NoError
+        || rows.error() != QFileDevice::NoError) {
+        prompter.error(writeError);
         return std::nullopt;
     }
     temporary.close();
@@ -249,7 +275,7 @@ std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
                        + invalid.mid(0, ListedRefusals).join(QLatin1Char('\r')));
         return std::nullopt;
     }
-    if (!syncFile(temporary.fileName())
+    if (!syncFile(temporary.fileName()) || !temporary.setPermissions(newFilePermissions())
         || std::rename(QFile::encodeName(temporary.fileName()).constData(),
                        QFile::encodeName(request.file).constData())
                != 0) {
@@ -258,11 +284,11 @@ std::optional<JpkSummary> ExportJpkPkpir(TDANE &dane, const JpkRequest &request,
     }
     temporary.setAutoRemove(false);
     syncFile(target.absolutePath());
-    summary.rows = written.rows;
-    summary.revenue = written.revenue;
+    summary.rows = walk.sums.rows;
+    summary.revenue = walk.sums.revenue;
     summary.stockTakings = int(inPeriod.size());
-    summary.warnings = survey.warnings.listed;
-    summary.warningCount = survey.warnings.count;
+    summary.warnings = walk.warnings.listed;
+    summary.warningCount = walk.warnings.count;
     return summary;
 }
 

@@ -134,6 +134,13 @@ public:
     // A copy of the field values (data then calculated) of the record at a place, without
     // moving; views use it to paint rows.
     QVariantList valuesAt(int position);
+    // Calls `visit` for every reachable record in order, reading them all with one query:
+    // one read of the file, so no other program's write lands between two records, at the
+    // cost of the query alone. It reads what the file holds: a record being edited is not
+    // posted first. While `visit` runs, field() reads the record visited (its
+    // calculated fields are blank and nothing can be written); the cursor itself neither
+    // moves nor may be moved. For walks over a whole table that only read.
+    void scan(const std::function<void(Cursor &)> &visit);
     // Moves to the first reachable record whose field equals the value; false when none.
     bool locate(const QString &fieldName, const QVariant &value);
     // The highest stored value of a field in the whole table, whatever the cursor reaches
@@ -219,6 +226,8 @@ private:
     // rows (cursor_rows.cpp)
     Order resolveOrder() const;
     QString orderByClause() const;
+    // The records reachable, in order: their numbers, and every field too when asked.
+    QString reachableSql(bool withFields, QVariantList &bindings) const;
     QString whereClause(QVariantList &bindings) const;
     QString equalityTerm(int column, LetterCase letterCase, const QVariant &value,
                          QVariantList &bindings) const;

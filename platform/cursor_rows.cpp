@@ -173,16 +173,19 @@ QString Cursor::whereClause(QVariantList &bindings) const
     return conditions.join(QStringLiteral(" AND "));
 }
 
+QString Cursor::reachableSql(bool withFields, QVariantList &bindings) const
+{
+    const QString where = whereClause(bindings);
+    return QStringLiteral("SELECT rowid%1 FROM %2%3 ORDER BY %4")
+        .arg(withFields ? QStringLiteral(", ") + selectColumns() : QString(), tableSql(),
+             where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where, orderByClause());
+}
+
 void Cursor::rebuildRows(std::optional<qint64> keep)
 {
     const bool filtering = filtered_ && bool(filterHook_);
     QVariantList bindings;
-    const QString where = whereClause(bindings);
-    const QString sql = QStringLiteral("SELECT rowid%1 FROM %2%3 ORDER BY %4")
-                            .arg(filtering ? QStringLiteral(", ") + selectColumns() : QString(),
-                                 tableSql(),
-                                 where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
-                                 orderByClause());
+    const QString sql = reachableSql(filtering, bindings);
     std::vector<qint64> rows;
     {
         StatementScope statement(connection_->cached(sql));
@@ -205,6 +208,19 @@ void Cursor::rebuildRows(std::optional<qint64> keep)
     eof_ = rows_.empty();
     if (!controlsDisabled())
         emit rowsReset();
+}
+
+void Cursor::scan(const std::function<void(Cursor &)> &visit)
+{
+    checkOpen();
+    const bool filtering = filtered_ && bool(filterHook_);
+    QVariantList bindings;
+    StatementScope statement(connection_->cached(reachableSql(true, bindings)));
+    statement->bindAll(bindings);
+    QScopedValueRollback<Statement *> scanning(scan_, &*statement);
+    while (statement->step())
+        if (!filtering || filterHook_(*this))
+            visit(*this);
 }
 
 // ---- keys -------------------------------------------------------------------------------

@@ -3,6 +3,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include <QFileInfo>
+#include <sys/stat.h>
+
 using JpkExport = JpkTest;
 
 namespace {
@@ -104,6 +107,10 @@ TEST_F(JpkExport, YearWithEveryKindOfEntryValidatesAndItsSumsEqualTheRows)
     EXPECT_EQ(valuesOf(file, "NIP"), QStringList({"5261040828"}));
     EXPECT_EQ(valuesOf(file, "DataUrodzenia"), QStringList({"1980-05-15"}));
     EXPECT_EQ(filesBeside(), QStringList({"jpk.xml"})) << "no temporary file is left";
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(QFileInfo(file).permissions() & QFileDevice::ReadOther, (mask & S_IROTH) ? 0 : QFileDevice::ReadOther)
+        << "the file is readable as any other new file of the user, not its owner's alone";
 }
 
 TEST_F(JpkExport, OpeningStockIsThatOfTheFirstOfJanuaryElseTheLatestBeforeTheYear)
@@ -215,6 +222,51 @@ TEST_F(JpkExport, ADocumentTheSchemaRefusesIsNeverWritten)
         "Plik JPK_PKPIR nie jest zgodny ze schematem i nie został zapisany:\rwiersz "));
     EXPECT_TRUE(messageTexts()[0].contains("Email")) << messageTexts()[0].toStdString();
     EXPECT_TRUE(filesBeside().isEmpty());
+}
+
+TEST_F(JpkExport, MarkupCharactersAreTextAndACharacterXmlCannotHoldWritesNothing)
+{
+    start();
+    entry(1, "01", "2026.01.05",
+          {{"NRKSIEG", "FV/1&2"}, {"NAZ1", "Hurt \"Ala\" & <Ola>"}, {"NAZ2", "'s-Hertogenbosch"},
+           {"KOD", "00-950"}, {"MIEJSC", "WARSZAWA"}, {"OPIS1", "a > b"}, {"K7", "10"}});
+    ASSERT_TRUE(exportBook()) << messageTexts().join('\n').toStdString();
+    EXPECT_EQ(xmllint(at("jpk.xml")), at("jpk.xml") + " validates");
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_3A"), QStringList({"FV/1&2"}));
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_5A"), QStringList({"Hurt \"Ala\" & <Ola> 's-Hertogenbosch"}));
+    EXPECT_EQ(valuesOf(at("jpk.xml"), "K_6"), QStringList({"a > b"}));
+
+    QFile written(at("jpk.xml"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray before = written.readAll();
+    written.close();
+    // Another program may write a control character, which no XML file can hold.
+    Connection book(at("2026/KSIEGA/KSIEGA.DB"), Connection::Mode::ReadWrite);
+    book.exec("UPDATE KSIEGA SET OPIS1 = 'zły' || char(1) || 'znak' WHERE LP = 1");
+    prompter.clear();
+    EXPECT_FALSE(exportBook());
+    EXPECT_EQ(messageTexts(), QStringList({"Błąd zapisu pliku : " + at("jpk.xml")}));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), before);
+    EXPECT_EQ(filesBeside(), QStringList({"jpk.xml"}));
+}
+
+TEST_F(JpkExport, ABookAnotherProgramHoldsIsInUseAndNothingIsLeftBehind)
+{
+    start();
+    fullEntry(1, "01", "2026.01.05", {{"K7", "10"}});
+    qputenv("KSIEGA_BUSY_TIMEOUT_MS", "200");
+    const QString book = at("2026/KSIEGA/KSIEGA.DB");
+    Connection holder(book, Connection::Mode::ReadWrite);
+    holder.exec("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(exportBook());
+    EXPECT_EQ(messageTexts(), QStringList({"Tabela KSIEGA jest używana przez inny program. Spróbuj "
+                                           "ponownie za chwilę.\rBaza : "
+                                           + book}));
+    EXPECT_TRUE(filesBeside().isEmpty()) << "neither the file nor the rows put aside";
+    holder.exec("ROLLBACK");
+    qunsetenv("KSIEGA_BUSY_TIMEOUT_MS");
+    EXPECT_TRUE(exportBook());
 }
 
 namespace {

@@ -255,3 +255,29 @@ TEST_F(CursorNavigation, LocateFindsTheFirstReachableMatchAndMaximumSeesTheWhole
     EXPECT_EQ(cursor.maximum("LP").toLongLong(), 9);
     EXPECT_THROW(cursor.locate("NIEMA", 1), DbError);
 }
+
+TEST_F(CursorNavigation, ScanVisitsWhatAWalkReachesInOrderWithoutMoving)
+{
+    cursor.open();
+    for (int i = 1; i <= 9; ++i)
+        add(QStringLiteral("0%1").arg(1 + (9 - i) / 3), i, i % 2 ? "nieparzyst" : "parzysty",
+            QStringLiteral("%1,25").arg(i));
+    cursor.setIndexName("LPinx");
+    cursor.setRange({"01"}, {"02"});
+    cursor.setFilterHook([](Cursor &c) { return c.field("NAZ1").asString() == "nieparzyst"; });
+    cursor.setFiltered(true);
+    cursor.first();
+    cursor.next();
+    const qint64 current = cursor.field("LP").asInteger();
+
+    std::vector<qint64> scanned;
+    QStringList amounts;
+    cursor.scan([&](Cursor &c) {
+        scanned.push_back(c.field("LP").asInteger());
+        amounts << c.field("K7").asString();
+    });
+    EXPECT_EQ(cursor.recNo(), 1) << "the cursor has not moved";
+    EXPECT_EQ(cursor.field("LP").asInteger(), current) << "its record reads as before";
+    EXPECT_EQ(scanned, walk()) << "by month, then number, within the range and the filter";
+    EXPECT_EQ(amounts, QStringList({"7,25", "9,25", "5,25"}));
+}

@@ -88,6 +88,26 @@ TEST_F(TableInUse, SavingIntoATableAnotherProcessWritesSaysItIsInUse)
     EXPECT_EQ(cursor.field("NAZ1").asString(), "Pierwszy");
 }
 
+// One scan is one read of the file: a writer elsewhere waits for its end, so no record of
+// the scan is older or newer than another.
+TEST_F(TableInUse, AWriteElsewhereWaitsForAScanToEnd)
+{
+    cursor.open();
+    add("01", 2, "Drugi", "20");
+    Connection other(path("KSIEGA.DB"), Connection::Mode::ReadWrite);
+    QStringList names;
+    QString refused;
+    cursor.scan([&](Cursor &c) {
+        names << c.field("NAZ1").asString();
+        if (refused.isEmpty())
+            refused = messageOf([&] { other.exec("UPDATE KSIEGA SET NAZ1 = 'Zmieniony'"); });
+    });
+    EXPECT_EQ(refused, inUse());
+    EXPECT_EQ(names, QStringList({"Pierwszy", "Drugi"}));
+    other.exec("UPDATE KSIEGA SET NAZ1 = 'Zmieniony'");
+    expectWholeWithRecords(2);
+}
+
 // The engine's own lock file is held by another process: the same words as SQLite's lock.
 TEST_F(TableInUse, AnExclusiveOpenElsewhereIsAlsoInUse)
 {
