@@ -10,6 +10,7 @@
 #include "platform/db_error.h"
 #include "platform/paths.h"
 #include "platform/table_files.h"
+#include "platform/table_lock.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,20 +52,22 @@ void fillYear(const NewDataRoot &request, Prompter &prompter, int currentMonth)
     WriteDemoYear(*dane, currentMonth);
 }
 
-// Deletes the tables, with their structure and lock files, and then the folders; gives the
-// tables that could not be deleted.
+// Deletes the tables and then the folders; gives the tables that could not be deleted.
 QStringList discard(const QStringList &tables, const QStringList &folders)
 {
     QStringList left;
     for (const QString &table : tables) {
+        const QString file = tableFilePath(table);
         try {
-            deleteTable(table);
+            deleteTable(file);
         } catch (const DbError &) {
             left << table;
             continue;
         }
-        for (const QString &file : tableFamily(table))
-            QFile::remove(file);
+        // A table that could not be made leaves its lock file; opening one wrote its
+        // structure file.
+        QFile::remove(TableLock::lockPathFor(file));
+        QFile::remove(resolvePath(table + QStringLiteral(".STR")));
     }
     for (const QString &folder : folders)
         QDir().rmdir(folder);
