@@ -1,10 +1,9 @@
 #include "cli/core_commands.h"
 
+#include "assembly/demo_data_root.h"
 #include "cli/cli_session.h"
 #include "cli/table_dump.h"
 #include "core/new_data_root.h"
-#include "imports/demo_companion_tables.h"
-#include "platform/paths.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/table_files.h"
@@ -12,14 +11,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-// The month after this one in the current year, so that the demo's working month imports its
-// depreciation and the next one shows the refusal; December of any other year.
-int demoUnpostedAssetsMonth(const QString &year)
-{
-    const QDate day = today();
-    return year.toInt() == day.year() ? day.month() % 12 + 1 : 12;
-}
 
 int init(CommandContext &context)
 {
@@ -40,10 +31,10 @@ int init(CommandContext &context)
     if (!fourDigits.match(request.year).hasMatch())
         return usageError(context,
                           QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
-    createDataRoot(request);
     if (request.demo)
-        WriteDemoCompanionTables(request.dataRoot.isEmpty() ? QString() : withTrailingSlash(request.dataRoot),
-                                 request.year, demoUnpostedAssetsMonth(request.year));
+        CreateDemoDataRoot(request, context.prompter);
+    else
+        createDataRoot(request);
     context.out << QStringLiteral("Założono dane firmy \"%1\" na rok %2.\n")
                        .arg(request.firmName, request.year);
     return CliSuccess;
@@ -91,7 +82,9 @@ void addCoreCommands(CommandRegistry &registry)
                QStringLiteral("rok danych (domyślnie rok z opcji programu lub bieżący)"))
         .value(QStringLiteral("operator"), QStringLiteral("NAZWISKO"),
                QStringLiteral("pierwszy użytkownik (domyślnie „Administrator”)"))
-        .flag(QStringLiteral("demo"), QStringLiteral("z danymi demonstracyjnymi"));
+        .flag(QStringLiteral("demo"),
+              QStringLiteral("z danymi demonstracyjnymi: rok firmy do bieżącego miesiąca, "
+                             "poprzednie miesiące zaksięgowane, deklaracja PIT-5"));
     registry.add(QStringLiteral("status"), QStringLiteral("pokazuje stan po uruchomieniu"), status);
     registry
         .add(QStringLiteral("dump"),

@@ -51,6 +51,21 @@ const QList<DemoContractor> &DemoContractors()
     return contractors;
 }
 
+const QList<QPair<QString, QString>> &DemoFirmSeat()
+{
+    static const QList<QPair<QString, QString>> seat = {
+        {QStringLiteral("ULICA"), QStringLiteral("Łączności")},
+        {QStringLiteral("NUMER"), QStringLiteral("4")},
+        {QStringLiteral("KOD"), QStringLiteral("02-758")},
+        {QStringLiteral("MIEJSCOWOSC"), QStringLiteral("Warszawa")},
+        {QStringLiteral("POCZTA"), QStringLiteral("Warszawa")},
+        {QStringLiteral("WOJEWODZTWO"), QStringLiteral("mazowieckie")},
+        {QStringLiteral("POWIAT"), QStringLiteral("Warszawa")},
+        {QStringLiteral("GMINA"), QStringLiteral("Warszawa")},
+    };
+    return seat;
+}
+
 void writeDemoContractors(Cursor &table)
 {
     for (const DemoContractor &c : contractors) {

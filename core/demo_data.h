@@ -3,6 +3,7 @@
 // every function before typing their own data.
 
 #include <QList>
+#include <QPair>
 #include <QString>
 
 class Cursor;
@@ -20,6 +21,10 @@ struct DemoContractor {
 // The sample firm's customers and suppliers, which the companion programs' sample invoices
 // name as well.
 const QList<DemoContractor> &DemoContractors();
+
+// The sample firm's seat, where its owner lives too: the firm record's address fields
+// (ULICA, NUMER, KOD, MIEJSCOWOSC, POCZTA, WOJEWODZTWO, POWIAT, GMINA) and their values.
+const QList<QPair<QString, QString>> &DemoFirmSeat();
 
 void writeDemoContractors(Cursor &contractors);
 void writeDemoEntries(Cursor &ledger, const QString &year, const QString &userName);

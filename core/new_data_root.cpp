@@ -82,6 +82,8 @@ void writeFirm(Cursor &firm, const NewDataRoot &request)
         setText(firm, "IMIE", QStringLiteral("Jan"));
         setText(firm, "DATAUR", QStringLiteral("15-05-1980"));
         setText(firm, "URZAD", QStringLiteral("1433 Urząd Skarbowy Warszawa-Mokotów"));
+        for (const auto &[field, value] : DemoFirmSeat())
+            firm.field(field).setAsString(value);
     }
     firm.post();
 }
@@ -160,20 +162,38 @@ void writeConstants(Cursor &constants)
     }
 }
 
+QString rootOf(const NewDataRoot &request)
+{
+    return request.dataRoot.isEmpty() ? QString() : withTrailingSlash(request.dataRoot);
+}
+
 } // namespace
+
+QStringList newDataRootTables(const NewDataRoot &request)
+{
+    QStringList paths;
+    for (const PlannedTable &table : plannedTables(rootOf(request), request.year))
+        paths << table.path;
+    return paths;
+}
+
+void refuseExistingTables(const QStringList &tables)
+{
+    for (const QString &table : tables)
+        if (tableExists(table))
+            throw DbError(QStringLiteral("Tabela już istnieje: %1.DB\rNowy katalog danych nie "
+                                         "został założony: istniejące dane pozostały bez zmian.")
+                              .arg(table));
+}
 
 void createDataRoot(const NewDataRoot &request)
 {
-    const QString root = request.dataRoot.isEmpty() ? QString() : withTrailingSlash(request.dataRoot);
+    const QString root = rootOf(request);
     const QList<PlannedTable> tables = plannedTables(root, request.year);
     // The parameter table belongs to the program, not to a firm: a second firm's data root
     // started from the same directory shares it.
     const bool parametersExist = tableExists(tables[0].path);
-    for (const PlannedTable &table : tables.mid(1))
-        if (tableExists(table.path))
-            throw DbError(QStringLiteral("Tabela już istnieje: %1.DB\rNowy katalog danych nie "
-                                         "został założony: istniejące dane pozostały bez zmian.")
-                              .arg(table.path));
+    refuseExistingTables(newDataRootTables(request).mid(1));
     const QString year = root + request.year + QLatin1Char('/');
     for (const char *folder : {"KSIEGA", "FIN", "DRUKI", "PLACE"})
         if (!QDir().mkpath(year + QString::fromLatin1(folder)))
@@ -189,10 +209,10 @@ void createDataRoot(const NewDataRoot &request)
     fillTable(tables[4].path, [&](Cursor &users) { writeUser(users, request.operatorName); });
     fillTable(tables[5].path, writeDescriptions);
     fillTable(tables[9].path, writeConstants);
-    if (request.demo) {
+    if (request.demo)
         fillTable(tables[6].path, writeDemoContractors);
+    if (request.demo && request.demoEntries)
         fillTable(tables[2].path, [&](Cursor &ledger) {
             writeDemoEntries(ledger, request.year, request.operatorName);
         });
-    }
 }

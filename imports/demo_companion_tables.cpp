@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -49,9 +50,24 @@ const QList<DemoInvoice> &monthInvoices()
     return invoices;
 }
 
-QString path(const QString &folder, const QString &table)
+// Where each companion program keeps its table (paths without ".DB").
+struct CompanionTables {
+    QString registers, invoiceHeaders, invoicePositions, vehicles, vehicleCosts, assetSettings,
+        assetSums;
+};
+
+CompanionTables companionTables(const QString &dataRoot, const QString &year)
 {
-    return folder + table + QStringLiteral(".DB");
+    const QString folder = dataRoot + year + QLatin1Char('/');
+    return {folder + QStringLiteral("FIN/RD"),   folder + QStringLiteral("FIN/NAGFAKS"),
+            folder + QStringLiteral("FIN/POZFAKS"), folder + QStringLiteral("AUTO/AUTO"),
+            folder + QStringLiteral("AUTO/SUMA"), dataRoot + QStringLiteral("ST"),
+            folder + QStringLiteral("ST/SUMA")};
+}
+
+QString file(const QString &table)
+{
+    return table + QStringLiteral(".DB");
 }
 
 void run(Connection &file, const QString &sql, const QVariantList &values)
@@ -88,28 +104,28 @@ QString ksefNumber(const QString &sellerTaxNumber, const QString &date, const QS
     return body + QLatin1Char('-') + KsefCheckDigits(body);
 }
 
-void writeRegisters(const QString &folder)
+void writeRegisters(const QString &table)
 {
-    Connection file(path(folder, QStringLiteral("RD")), Connection::Mode::Create);
-    file.exec(QStringLiteral("CREATE TABLE RD (RD TEXT, NAZWA TEXT, L1 BOOLEAN, Wzor TEXT)"));
+    Connection registers(file(table), Connection::Mode::Create);
+    registers.exec(QStringLiteral("CREATE TABLE RD (RD TEXT, NAZWA TEXT, L1 BOOLEAN, Wzor TEXT)"));
     const QString insert = QStringLiteral("INSERT INTO RD VALUES (?, ?, ?, ?)");
-    run(file, insert, {QStringLiteral("SB"), QStringLiteral("Sprzedaż – faktury VAT"), 1,
+    run(registers, insert, {QStringLiteral("SB"), QStringLiteral("Sprzedaż – faktury VAT"), 1,
                        QStringLiteral("FV/[NRD]/[mc]/[ROK]")});
-    run(file, insert, {QStringLiteral("DK"), QStringLiteral("Zakupy – faktury VAT"), 1, QString()});
-    run(file, insert, {QStringLiteral("CS"), QStringLiteral("Zakupy – odliczenie częściowe"), 1,
+    run(registers, insert, {QStringLiteral("DK"), QStringLiteral("Zakupy – faktury VAT"), 1, QString()});
+    run(registers, insert, {QStringLiteral("CS"), QStringLiteral("Zakupy – odliczenie częściowe"), 1,
                        QString()});
-    run(file, insert, {QStringLiteral("PR"), QStringLiteral("Pro forma"), 0, QStringLiteral("PF/[NRD]")});
+    run(registers, insert, {QStringLiteral("PR"), QStringLiteral("Pro forma"), 0, QStringLiteral("PF/[NRD]")});
 }
 
-void writeInvoices(const QString &folder, const QString &year)
+void writeInvoices(const CompanionTables &tables, const QString &year)
 {
-    Connection headers(path(folder, QStringLiteral("NAGFAKS")), Connection::Mode::Create);
+    Connection headers(file(tables.invoiceHeaders), Connection::Mode::Create);
     headers.exec(QStringLiteral(
         "CREATE TABLE NAGFAKS (RD TEXT, ROK TEXT, NRD INTEGER, AUTO INTEGER, DATA TEXT, "
         "KWOTA CURRENCY INTEGER, NETTO CURRENCY INTEGER, ZBANK TEXT, NRK TEXT, ONAZ1 TEXT, "
         "ONAZ2 TEXT, OKOD TEXT, OMIEJSC TEXT, OUL TEXT, ONIP TEXT, DATAS TEXT, "
         "VAT CURRENCY INTEGER, MC TEXT, L1 CURRENCY INTEGER, KSEF TEXT)"));
-    Connection positions(path(folder, QStringLiteral("POZFAKS")), Connection::Mode::Create);
+    Connection positions(file(tables.invoicePositions), Connection::Mode::Create);
     positions.exec(QStringLiteral(
         "CREATE TABLE POZFAKS (RD TEXT, ROK TEXT, MC TEXT, NRD INTEGER, AUTO INTEGER, "
         "KKONTO TEXT, NAZWA TEXT, WNETTO REAL, VAT REAL, WBRUTTO REAL, DEK TEXT)"));
@@ -155,9 +171,9 @@ void writeInvoices(const QString &folder, const QString &year)
     headers.commit();
 }
 
-void writeVehicles(const QString &folder)
+void writeVehicles(const CompanionTables &tables)
 {
-    Connection vehicles(path(folder, QStringLiteral("AUTO")), Connection::Mode::Create);
+    Connection vehicles(file(tables.vehicles), Connection::Mode::Create);
     vehicles.exec(QStringLiteral("CREATE TABLE AUTO (NR INTEGER PRIMARY KEY, PNR TEXT, NAZ1 TEXT, "
                                  "NAZ2 TEXT, KOD TEXT, MIEJSC TEXT, UL TEXT)"));
     run(vehicles, QStringLiteral("INSERT INTO AUTO VALUES (1, 'WA 12345', ?, 'Skoda Octavia', "
@@ -167,7 +183,7 @@ void writeVehicles(const QString &folder)
                                  "'02-758', 'WARSZAWA', ?)"),
         {QStringLiteral("Jan Demonstracyjny"), QStringLiteral("ul. Łączności 4")});
 
-    Connection costs(path(folder, QStringLiteral("SUMA")), Connection::Mode::Create);
+    Connection costs(file(tables.vehicleCosts), Connection::Mode::Create);
     costs.exec(QStringLiteral("CREATE TABLE SUMA (MC TEXT, GAUTO INTEGER, UP CURRENCY INTEGER)"));
     costs.begin();
     for (int month = 1; month <= 12; ++month)
@@ -177,13 +193,13 @@ void writeVehicles(const QString &folder)
     costs.commit();
 }
 
-void writeFixedAssets(const QString &dataRoot, const QString &folder, int unpostedMonth)
+void writeFixedAssets(const CompanionTables &tables, int unpostedMonth)
 {
-    Connection settings(path(dataRoot, QStringLiteral("ST")), Connection::Mode::Create);
+    Connection settings(file(tables.assetSettings), Connection::Mode::Create);
     settings.exec(QStringLiteral("CREATE TABLE ST (B1 TEXT)"));
     settings.exec(QStringLiteral("INSERT INTO ST VALUES ('True')"));
 
-    Connection sums(path(folder, QStringLiteral("SUMA")), Connection::Mode::Create);
+    Connection sums(file(tables.assetSums), Connection::Mode::Create);
     sums.exec(QStringLiteral("CREATE TABLE SUMA (MC TEXT, OZN TEXT, POLE4 CURRENCY INTEGER)"));
     sums.begin();
     for (int month = 1; month <= 12; ++month)
@@ -201,13 +217,20 @@ void makeFolder(const QString &folder)
 
 } // namespace
 
+QStringList DemoCompanionTables(const QString &dataRoot, const QString &year)
+{
+    const CompanionTables tables = companionTables(dataRoot, year);
+    return {tables.registers,  tables.invoiceHeaders, tables.invoicePositions, tables.vehicles,
+            tables.vehicleCosts, tables.assetSettings, tables.assetSums};
+}
+
 void WriteDemoCompanionTables(const QString &dataRoot, const QString &year, int unpostedAssetsMonth)
 {
-    const QString yearFolder = dataRoot + year + QLatin1Char('/');
-    for (const char *folder : {"FIN", "AUTO", "ST"})
-        makeFolder(yearFolder + QString::fromLatin1(folder));
-    writeRegisters(yearFolder + QStringLiteral("FIN/"));
-    writeInvoices(yearFolder + QStringLiteral("FIN/"), year);
-    writeVehicles(yearFolder + QStringLiteral("AUTO/"));
-    writeFixedAssets(dataRoot, yearFolder + QStringLiteral("ST/"), unpostedAssetsMonth);
+    const CompanionTables tables = companionTables(dataRoot, year);
+    for (const QString &table : {tables.registers, tables.vehicles, tables.assetSums})
+        makeFolder(QFileInfo(table).path());
+    writeRegisters(tables.registers);
+    writeInvoices(tables, year);
+    writeVehicles(tables);
+    writeFixedAssets(tables, unpostedAssetsMonth);
 }

@@ -6,6 +6,11 @@
 // fixed-asset program's monthly depreciation with one month whose assets are not all posted.
 
 #include <QString>
+#include <QStringList>
+
+// The tables WriteDemoCompanionTables writes (paths without ".DB"); `dataRoot` and `year` as
+// there.
+QStringList DemoCompanionTables(const QString &dataRoot, const QString &year);
 
 // `dataRoot` ends with "/" (or is empty for the current directory); `year` has four digits.
 // `unpostedAssetsMonth` (1..12) is the month the fixed-asset program has not posted.

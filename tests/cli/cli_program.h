@@ -5,6 +5,7 @@
 #include "tests/support/qt_printers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -64,6 +65,41 @@ protected:
         EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // The rows `dump TABLE` prints, each as field → text, in the order of the file.
+    QList<QHash<QString, QString>> dumpRows(const QString &table,
+                                            const QString &today = QStringLiteral("2019.05.10"))
+    {
+        const QStringList lines = run({"dump", table}, today).out.split('\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.value(0).split('\t');
+        QList<QHash<QString, QString>> rows;
+        for (const QString &line : lines.mid(1)) {
+            const QStringList cells = line.split('\t');
+            QHash<QString, QString> row;
+            for (int i = 0; i < header.size(); ++i)
+                row.insert(header[i], cells.value(i));
+            rows << row;
+        }
+        return rows;
+    }
+
+    // The sums rows by KOD.
+    QHash<QString, QHash<QString, QString>> sumsRows(const QString &today = QStringLiteral("2019.05.10"))
+    {
+        QHash<QString, QHash<QString, QString>> rows;
+        for (const QHash<QString, QString> &row : dumpRows(QStringLiteral("KSIEGA/SUMA"), today))
+            rows.insert(row.value(QStringLiteral("KOD")), row);
+        return rows;
+    }
+
+    // The value of the line "key: value" that `status` prints.
+    QString statusValue(const QString &key, const QString &today = QStringLiteral("2019.05.10"))
+    {
+        for (const QString &line : run({"status"}, today).out.split('\n'))
+            if (line.startsWith(key + QStringLiteral(": ")))
+                return line.mid(key.size() + 2);
+        return QString();
     }
 
     // A program that runs ksiega-cli, given as its last arguments, in a changed world.

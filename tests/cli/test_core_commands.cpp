@@ -109,14 +109,15 @@ TEST_F(CoreCommands, DemoDataRootHasContractorsAndEntries)
     const CliResult ledger = run({"dump", "KSIEGA/KSIEGA"});
     ASSERT_EQ(ledger.code, 0) << ledger.err.toStdString();
     const QStringList lines = ledger.out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 1 + 24);
+    EXPECT_EQ(lines.size(), 1 + 5 * 9) << "January to May, today's month";
     EXPECT_TRUE(lines[0].endsWith("\tK9\tK14\tK15"));
     const CliResult contractors = run({"dump", "FIN/KONTRAHI"});
     EXPECT_EQ(contractors.out.count('\n'), 1 + 6);
     const CliResult firm = run({"dump", "FIRMA"});
     EXPECT_TRUE(firm.out.contains("\tDemo\tDemo\t")) << firm.out.toStdString();
     const CliResult parameters = run({"dump", "KSIEGA"});
-    EXPECT_TRUE(parameters.out.startsWith("P2\tP3\tL3\tB1\tUS\tML\tMG\tZL1\tADATA\tACYKL\n10\t10\t0\tnie\t\t0\t0\ttak\t"))
+    EXPECT_TRUE(parameters.out.startsWith("P2\tP3\tL3\tB1\tUS\tML\tMG\tZL1\tADATA\tACYKL\n10\t10\t0\tnie\t"
+                                          "1433 Urząd Skarbowy Warszawa-Mokotów\t0\t0\ttak\t"))
         << parameters.out.toStdString();
 }
 

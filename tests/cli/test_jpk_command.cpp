@@ -27,13 +27,13 @@ TEST_F(JpkCommand, TheDemoYearIsWrittenAsAValidFileWithItsSummary)
     ASSERT_EQ(written.code, 0) << written.err.toStdString();
     EXPECT_EQ(xmllint(at("demo.xml")), at("demo.xml") + " validates");
     EXPECT_TRUE(written.out.startsWith("Zapisano plik JPK_PKPIR: demo.xml\nOkres: 01.01.2026 – 31.12.2026\n"
-                                       "Urząd skarbowy: 1433\nLiczba wierszy: 24\n"))
+                                       "Urząd skarbowy: 1433\nLiczba wierszy: 27\n"))
         << written.out.toStdString();
 
     const CliResult quarter = run({"jpk", "--od", "02", "--do", "03", "--cel", "2", "--urzad", "0202",
                                    "--plik", "kwartal.xml"}, "2026.03.10");
     ASSERT_EQ(quarter.code, 0) << quarter.err.toStdString();
-    EXPECT_TRUE(quarter.out.contains("Okres: 01.02.2026 – 31.03.2026\nUrząd skarbowy: 0202\nLiczba wierszy: 16\n"));
+    EXPECT_TRUE(quarter.out.contains("Okres: 01.02.2026 – 31.03.2026\nUrząd skarbowy: 0202\nLiczba wierszy: 18\n"));
     EXPECT_EQ(xmllint(at("kwartal.xml")), at("kwartal.xml") + " validates");
 
     const CliResult empty = run({"jpk", "--od", "04", "--plik", "pusty.xml"}, "2026.03.10");

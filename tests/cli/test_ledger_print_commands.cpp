@@ -19,7 +19,7 @@ TEST_F(LedgerPrintCommands, TheWholePrintGoesIntoOneFileAndTheNextMonthContinues
     const QString text = pdfText(at("01.pdf"));
     for (const char *expected :
          {"Strona: 1", "Łąka", "Miesiąc 01 2019", "Księga przychodów i rozchodów", "Data wydruku:",
-          "KONTRAHENT", "Opis zdarzenia gospodarczego", "FV/1/01/2019", "PRZYCHÓD", "WYDATKI",
+          "KONTRAHENT", "Opis zdarzenia gospodarczego", "FS/1/01/2019", "PRZYCHÓD", "WYDATKI",
           "Razem strona:", "Razem od początku roku:", "Razem miesiąc:", "zł", "gr"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_EQ(text.count("Strona: 1"), 2) << "both halves";

@@ -1,3 +1,4 @@
+#include "assembly/demo_data_root.h"
 #include "ledger/windows/ledger_grid_model.h"
 #include "ledger_window_fixture.h"
 #include "platform/shell.h"
@@ -32,6 +33,30 @@ public:
 } // namespace
 
 using LedgerWindow = LedgerWindowTest;
+
+// The demo year a new user makes with `init --demo`, opened in December: the current
+// month's entries, every month before it posted.
+TEST_F(LedgerWindow, TheDemoYearOpensOnTheCurrentMonthWithItsEntries)
+{
+    qputenv("KSIEGA_TODAY", "2026.12.09");
+    CreateDemoDataRoot({folder.at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
+    environment = startEnvironment();
+    dane = AssembleDataModule(environment, prompter);
+    dane->setStartArguments({folder.at("demo/"), QStringLiteral("2026")});
+    dane->DataModuleCreate();
+    window = std::make_unique<TKSIEGAF>(*dane);
+    window->resize(1280, 760);
+    window->show();
+    TKSIEGAF &w = *window;
+    EXPECT_EQ(environment.workingMonth, "12");
+    EXPECT_EQ(w.grid()->model()->rowCount(), 9);
+    EXPECT_EQ(current("NRKSIEG"), "FS/1/12/2026");
+    for (int month = 1; month <= 11; ++month)
+        EXPECT_EQ(w.monthButton(month)->palette().color(QPalette::Button), Posted) << month;
+    EXPECT_NE(w.monthButton(12)->palette().color(QPalette::Button), Posted);
+    EXPECT_TRUE(w.monthButton(12)->font().bold()) << "today's month";
+    shoot(w, "demo_ksiega_grudzien");
+}
 
 TEST_F(LedgerWindow, MonthButtonsTitleAndPostedMarkFollowTheMonthChosen)
 {

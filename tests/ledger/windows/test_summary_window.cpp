@@ -1,3 +1,5 @@
+#include "assembly/demo_data_root.h"
+#include "core/new_data_root.h"
 #include "ledger/posting.h"
 #include "ledger/windows/tksiegaf3.h"
 #include "ledger/windows/year_chart_widget.h"
@@ -130,4 +132,30 @@ TEST_F(SummaryWindow, TheChartTabShowsTheYearFromTheSums)
     EXPECT_EQ(window.model().rowCount(), 12) << "the grid keeps the month rows";
     window.tabs()->setCurrentIndex(1);
     saveScreenshot(window, "tksiegaf3_wykres");
+}
+
+// The demo year in December: eleven posted months in the grid and the chart, December open.
+TEST_F(SummaryWindow, TheDemoYearShowsItsPostedMonthsInTheGridAndTheChart)
+{
+    qputenv("KSIEGA_TODAY", "2026.12.09");
+    CreateDemoDataRoot({at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
+    TDANE &d = start("2026.12.09", {at("demo/"), QStringLiteral("2026")});
+    TKSIEGAF3 window(d, engine);
+    window.FormShow();
+    window.resize(1280, 760);
+    window.show();
+    const QColor posted = QApplication::palette().color(QPalette::ToolTipBase);
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(window.model().data(window.model().index(row, 3), Qt::BackgroundRole).value<QColor>() == posted,
+                  row < 11)
+            << row;
+    const QList<YearChartMonth> &months = window.chart()->months();
+    ASSERT_EQ(months.size(), 12);
+    EXPECT_EQ(months[4].revenue.toString(2), "31280,75");
+    EXPECT_EQ(months[4].income().toString(2), "12758,20");
+    for (int month = 0; month < 11; ++month)
+        EXPECT_GT(months[month].income(), Money()) << "a profitable month " << month + 1;
+    EXPECT_EQ(months[11].revenue, Money()) << "December is not posted yet";
+    window.tabs()->setCurrentIndex(1);
+    saveScreenshot(window, "demo_wykres");
 }
