@@ -1,6 +1,6 @@
 #include "cli/core_commands.h"
 
-#include "assembly/demo_data_root.h"
+#include "assembly/whole_data_root.h"
 #include "cli/cli_session.h"
 #include "cli/table_dump.h"
 #include "core/new_data_root.h"
@@ -31,10 +31,7 @@ int init(CommandContext &context)
     if (!fourDigits.match(request.year).hasMatch())
         return usageError(context,
                           QStringLiteral("Rok musi mieć cztery cyfry: %1").arg(request.year));
-    if (request.demo)
-        CreateDemoDataRoot(request, context.prompter);
-    else
-        createDataRoot(request);
+    CreateWholeDataRoot(request, context.prompter);
     context.out << QStringLiteral("Założono dane firmy \"%1\" na rok %2.\n")
                        .arg(request.firmName, request.year);
     return CliSuccess;

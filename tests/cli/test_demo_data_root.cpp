@@ -209,3 +209,23 @@ TEST_F(DemoDataRoot, OnAFullDiskNothingIsLeftAndTheSameCommandWorksLater)
     EXPECT_EQ(run({"--dr", at("demo"), "check"}).code, 0);
     EXPECT_TRUE(run({"--dr", at("demo"), "status"}).out.contains("ostatni_zaksiegowany: 4\n"));
 }
+
+// The same for new data without the demo: a rerun never meets "Tabela już istnieje" left by
+// a first attempt that the disk stopped.
+TEST_F(DemoDataRoot, NewDataOnAFullDiskLeaveNothingEither)
+{
+    const QStringList init = {"--dr", at("firma"), "init", "--rok", "2019"};
+    for (const qint64 limit : {0, 16 * 1024, 40 * 1024}) {
+        const CliResult failed = runOnFullDisk(init, limit);
+        EXPECT_EQ(failed.code, 1) << limit;
+        EXPECT_EQ(failed.out, "") << limit;
+        EXPECT_TRUE(failed.err.contains("Dane firmy nie zostały założone: nic z nich nie zostało na dysku."))
+            << limit << failed.err.toStdString();
+        QDirIterator files(at("firma"), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                           QDirIterator::Subdirectories);
+        EXPECT_FALSE(files.hasNext()) << limit << " left " << files.next().toStdString();
+    }
+    const CliResult room = run(init);
+    ASSERT_EQ(room.code, 0) << room.err.toStdString();
+    EXPECT_EQ(run({"--dr", at("firma"), "check"}).code, 0);
+}

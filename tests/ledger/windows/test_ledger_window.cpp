@@ -1,4 +1,4 @@
-#include "assembly/demo_data_root.h"
+#include "assembly/whole_data_root.h"
 #include "ledger/windows/ledger_grid_model.h"
 #include "ledger_window_fixture.h"
 #include "platform/shell.h"
@@ -39,7 +39,7 @@ using LedgerWindow = LedgerWindowTest;
 TEST_F(LedgerWindow, TheDemoYearOpensOnTheCurrentMonthWithItsEntries)
 {
     qputenv("KSIEGA_TODAY", "2026.12.09");
-    CreateDemoDataRoot({folder.at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
+    CreateWholeDataRoot({folder.at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
     environment = startEnvironment();
     dane = AssembleDataModule(environment, prompter);
     dane->setStartArguments({folder.at("demo/"), QStringLiteral("2026")});

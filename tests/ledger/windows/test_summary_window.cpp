@@ -1,4 +1,4 @@
-#include "assembly/demo_data_root.h"
+#include "assembly/whole_data_root.h"
 #include "core/new_data_root.h"
 #include "ledger/posting.h"
 #include "ledger/windows/tksiegaf3.h"
@@ -138,7 +138,7 @@ TEST_F(SummaryWindow, TheChartTabShowsTheYearFromTheSums)
 TEST_F(SummaryWindow, TheDemoYearShowsItsPostedMonthsInTheGridAndTheChart)
 {
     qputenv("KSIEGA_TODAY", "2026.12.09");
-    CreateDemoDataRoot({at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
+    CreateWholeDataRoot({at("demo"), "Kwiaciarnia Demo", "2026", "Demo", true}, prompter);
     TDANE &d = start("2026.12.09", {at("demo/"), QStringLiteral("2026")});
     TKSIEGAF3 window(d, engine);
     window.FormShow();

@@ -1,4 +1,4 @@
-#include "assembly/demo_data_root.h"
+#include "assembly/whole_data_root.h"
 
 #include "assembly/data_module_assembly.h"
 #include "assembly/demo_year.h"
@@ -76,14 +76,15 @@ QStringList discard(const QStringList &tables, const QStringList &folders)
 
 } // namespace
 
-void CreateDemoDataRoot(const NewDataRoot &request, Prompter &prompter)
+void CreateWholeDataRoot(const NewDataRoot &request, Prompter &prompter)
 {
-    NewDataRoot demo = request;
-    demo.demo = true;
-    demo.demoEntries = false;
+    NewDataRoot made = request;
+    made.demoEntries = false;
     const QString root = withTrailingSlash(request.dataRoot);
-    const QStringList rootTables = newDataRootTables(demo);
-    const QStringList firmTables = rootTables.mid(1) + DemoCompanionTables(root, request.year);
+    const QStringList rootTables = newDataRootTables(made);
+    QStringList firmTables = rootTables.mid(1);
+    if (request.demo)
+        firmTables += DemoCompanionTables(root, request.year);
     refuseExistingTables(firmTables);
     // The parameter table is the program's and may serve another firm already: it is kept.
     const QStringList tables =
@@ -91,15 +92,18 @@ void CreateDemoDataRoot(const NewDataRoot &request, Prompter &prompter)
     const QStringList folders = missingFolders(tables);
     const int currentMonth = DemoCurrentMonth(request.year, today());
     try {
-        createDataRoot(demo);
-        fillYear(demo, prompter, currentMonth);
-        // The month after the current one has its fixed assets not yet posted, so the current
-        // month imports its depreciation and the next one shows the refusal.
-        WriteDemoCompanionTables(root, request.year, currentMonth % 12 + 1);
+        createDataRoot(made);
+        if (request.demo) {
+            fillYear(made, prompter, currentMonth);
+            // The month after the current one has its fixed assets not yet posted, so the
+            // current month imports its depreciation and the next one shows the refusal.
+            WriteDemoCompanionTables(root, request.year, currentMonth % 12 + 1);
+        }
     } catch (const DbError &failure) {
         const QStringList left = discard(tables, folders);
         QString message = failure.message()
-                          + QStringLiteral("\rDane demonstracyjne nie zostały założone");
+                          + (request.demo ? QStringLiteral("\rDane demonstracyjne nie zostały założone")
+                                          : QStringLiteral("\rDane firmy nie zostały założone"));
         message += left.isEmpty() ? QStringLiteral(": nic z nich nie zostało na dysku.")
                                   : QStringLiteral("; nie udało się usunąć tabel: %1.")
                                         .arg(left.join(QStringLiteral(", ")));
