@@ -1,6 +1,7 @@
 #include "imports/depreciation_import.h"
 
 #include "core/data_module.h"
+#include "imports/cost_entry.h"
 #include "imports/import_key.h"
 #include "imports/import_start.h"
 #include "platform/prompter.h"
@@ -65,29 +66,13 @@ bool findMonth(TDANE &dane)
 ImportedEntries writeEntry(TDANE &dane)
 {
     ImportedEntries counts;
-    Cursor &ledger = dane.TKSIEGA;
     const WorkingEnvironment &environment = dane.environment();
-    const QString period = environment.workingMonth + QLatin1Char('.') + environment.workingYear;
-    const QString key = DepreciationImportKey(environment.workingMonth, environment.workingYear);
-    if (ledger.findKey({key})) {
-        ledger.edit();
-        if (!ledger.isEditing())
-            return counts;
-        ++counts.updated;
-    } else {
-        EntryNumbers numbers(dane);
-        const int number = numbers.next();
-        ledger.append();
-        ledger.field(QStringLiteral("LP")).setInteger(number);
-        ledger.field(QStringLiteral("MC")).setAsString(environment.workingMonth);
-        ledger.field(QStringLiteral("NRKOMP")).setAsString(key);
-        ledger.field(QStringLiteral("NRKSIEG")).setAsString(QStringLiteral("DK Amor. ") + period);
-        ledger.field(QStringLiteral("OPIS1")).setAsString(QStringLiteral("Amortyzacja"));
-        ++counts.added;
-    }
-    ledger.field(QStringLiteral("DATA")).setAsString(environment.today);
-    ledger.field(QStringLiteral("K13")).setCurrency(dane.TSRO.field(QStringLiteral("POLE4")).asCurrency());
-    SaveImportedEntry(dane);
+    EntryNumbers numbers(dane);
+    const CostEntry entry{
+        DepreciationImportKey(environment.workingMonth, environment.workingYear),
+        QStringLiteral("DK Amor. ") + environment.workingMonth + QLatin1Char('.') + environment.workingYear,
+        QStringLiteral("Amortyzacja"), {}, dane.TSRO.field(QStringLiteral("POLE4")).asCurrency()};
+    WriteCostEntry(dane, numbers, entry, counts);
     return counts;
 }
 

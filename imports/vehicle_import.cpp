@@ -1,6 +1,7 @@
 #include "imports/vehicle_import.h"
 
 #include "core/data_module.h"
+#include "imports/cost_entry.h"
 #include "imports/import_key.h"
 #include "imports/import_start.h"
 #include "platform/prompter.h"
@@ -22,20 +23,9 @@ QString vehicleDescription(Cursor &vehicles, bool found, qint64 vehicle)
     return QStringLiteral("prywatnego ") + vehicles.field(QStringLiteral("PNR")).asString();
 }
 
-void startEntry(TDANE &dane, EntryNumbers &numbers, const QString &key, bool found, qint64 vehicle)
+// The vehicle's own data in a new entry: which car, and whose name and address it is kept under.
+void describeVehicle(Cursor &ledger, Cursor &vehicles, bool found, qint64 vehicle)
 {
-    Cursor &ledger = dane.TKSIEGA;
-    Cursor &vehicles = dane.TAUTO;
-    const WorkingEnvironment &environment = dane.environment();
-    const int number = numbers.next();
-    ledger.append();
-    ledger.field(QStringLiteral("LP")).setInteger(number);
-    ledger.field(QStringLiteral("MC")).setAsString(environment.workingMonth);
-    ledger.field(QStringLiteral("NRKOMP")).setAsString(key);
-    ledger.field(QStringLiteral("NRKSIEG"))
-        .setAsString(QStringLiteral("DK Sam. ") + environment.workingMonth + QLatin1Char('.')
-                     + environment.workingYear);
-    ledger.field(QStringLiteral("OPIS1")).setAsString(QStringLiteral("Koszty użytkowania samochodu"));
     ledger.field(QStringLiteral("OPIS2")).setAsString(vehicleDescription(vehicles, found, vehicle));
     if (!found)
         return;
@@ -48,7 +38,6 @@ ImportedEntries importCosts(TDANE &dane)
 {
     ImportedEntries counts;
     Cursor &sums = dane.TSAM;
-    Cursor &ledger = dane.TKSIEGA;
     const WorkingEnvironment &environment = dane.environment();
     EntryNumbers numbers(dane);
     // The vehicle log may have changed its tables since they were last read.
@@ -60,19 +49,14 @@ ImportedEntries importCosts(TDANE &dane)
             continue;
         const qint64 vehicle = sums.field(QStringLiteral("GAUTO")).asInteger();
         const bool found = findVehicle(dane.TAUTO, vehicle);
-        const QString key = VehicleImportKey(vehicle, environment.workingMonth, environment.workingYear);
-        if (ledger.findKey({key})) {
-            ledger.edit();
-            if (!ledger.isEditing())
-                return counts;
-            ++counts.updated;
-        } else {
-            startEntry(dane, numbers, key, found, vehicle);
-            ++counts.added;
-        }
-        ledger.field(QStringLiteral("DATA")).setAsString(environment.today);
-        ledger.field(QStringLiteral("K13")).setCurrency(sums.field(QStringLiteral("UP")).asCurrency());
-        SaveImportedEntry(dane);
+        const CostEntry entry{
+            VehicleImportKey(vehicle, environment.workingMonth, environment.workingYear),
+            QStringLiteral("DK Sam. ") + environment.workingMonth + QLatin1Char('.') + environment.workingYear,
+            QStringLiteral("Koszty użytkowania samochodu"),
+            [&](Cursor &ledger) { describeVehicle(ledger, dane.TAUTO, found, vehicle); },
+            sums.field(QStringLiteral("UP")).asCurrency()};
+        if (!WriteCostEntry(dane, numbers, entry, counts))
+            return counts;
     }
     return counts;
 }
