@@ -1,6 +1,8 @@
 #include "bench_year.h"
 
+#include "assembly/data_module_assembly.h"
 #include "core/data_module.h"
+#include "core/start_up.h"
 #include "core/new_data_root.h"
 
 #include <QDir>
@@ -75,3 +77,12 @@ void FillBenchContractors(TDANE &dane)
     }
     contractors.commit();
 }
+
+StartedBenchProgram::StartedBenchProgram(const QList<Answer> &answers)
+    : prompter(answers), environment(startEnvironment()),
+      dane(AssembleDataModule(environment, prompter))
+{
+    dane->DataModuleCreate();
+}
+
+StartedBenchProgram::~StartedBenchProgram() = default;

@@ -2,7 +2,12 @@
 // The benchmark's data: a data root made by the program itself in a folder of its own, and a
 // year of 100 000 ledger entries (about 8 300 a month) with 2 000 contractors.
 
+#include "core/working_environment.h"
+#include "platform/scripted_prompter.h"
+
 #include <QString>
+
+#include <memory>
 
 class TDANE;
 
@@ -31,3 +36,16 @@ QString BenchMonth(int month);
 // told.
 void FillBenchLedger(TDANE &dane);
 void FillBenchContractors(TDANE &dane);
+
+// The program started, as the desktop program starts, on the data root in the current
+// directory; questions get `answers`.
+struct StartedBenchProgram {
+    explicit StartedBenchProgram(const QList<Answer> &answers = {});
+    ~StartedBenchProgram();
+    StartedBenchProgram(const StartedBenchProgram &) = delete;
+    StartedBenchProgram &operator=(const StartedBenchProgram &) = delete;
+
+    ScriptedPrompter prompter;
+    WorkingEnvironment environment;
+    std::unique_ptr<TDANE> dane;
+};

@@ -1,10 +1,8 @@
 #include "import_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "imports/register_import.h"
 #include "ledger/month_view.h"
 #include "platform/progress.h"
@@ -90,11 +88,10 @@ void benchImports(const QString &folder, BenchReport &report)
     const BenchFolder here(folder + QStringLiteral("/import"), "2019.07.10");
     CreateBenchDataRoot();
     writeInvoices(QStringLiteral("2019/FIN/"));
-    ScriptedPrompter prompter;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program;
+    ScriptedPrompter &prompter = program.prompter;
+    WorkingEnvironment &environment = program.environment;
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
     SelectWorkingMonth(dane, QStringLiteral("06"));
     SilentProgress progress;

@@ -1,10 +1,8 @@
 #include "jpk_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "jpk/jpk_export.h"
 #include "platform/scripted_prompter.h"
 #include "platform/sqlite_db.h"
@@ -49,11 +47,9 @@ void benchJpk(const QString &folder, BenchReport &report)
         firm.exec(QStringLiteral("UPDATE FIRMA SET NIP = '5261040828', IMIE = 'Jan', "
                                  "NAZWISKO = 'Kowalski', DATAUR = '15-05-1980', URZAD = '1433'"));
     }
-    ScriptedPrompter prompter;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program;
+    ScriptedPrompter &prompter = program.prompter;
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
 
     JpkRequest request;

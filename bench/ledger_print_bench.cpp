@@ -1,10 +1,8 @@
 #include "ledger_print_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "ledger/month_view.h"
 #include "platform/print/printer_canvas.h"
 #include "platform/print/report.h"
@@ -49,11 +47,8 @@ void benchYearPrint(const QString &folder, const QString &year, const QString &l
     const QByteArray today = (year + QStringLiteral(".07.10")).toLatin1();
     const BenchFolder here(folder + QStringLiteral("/wydruk") + year, today.constData());
     CreateBenchDataRoot(year);
-    ScriptedPrompter prompter({Answer::Yes});
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program({Answer::Yes});
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
     SelectWorkingMonth(dane, BenchMonth(6));
     LedgerPrintout printout(dane);

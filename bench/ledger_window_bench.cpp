@@ -1,10 +1,8 @@
 #include "ledger_window_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "ledger/month_view.h"
 #include "ledger/record_operations.h"
 #include "ledger/windows/ledger_grid_model.h"
@@ -54,11 +52,8 @@ void benchLedgerWindow(const QString &folder, BenchReport &report)
     if (!QFile::exists(ledgerFile))
         qFatal("brak roku z 100 000 zapisów: najpierw pomiar startu");
     const BenchFolder here(root, "2019.05.10");
-    ScriptedPrompter prompter;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program;
+    TDANE &dane = *program.dane;
     SelectWorkingMonth(dane, QStringLiteral("05"));
 
     Connection plain(ledgerFile, Connection::Mode::ReadOnly);

@@ -1,10 +1,8 @@
 #include "maintenance_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "maintenance/archive.h"
 #include "maintenance/index_repair.h"
 #include "platform/progress.h"
@@ -38,12 +36,11 @@ void benchMaintenance(const QString &folder, BenchReport &report)
     const QString root = folder + QStringLiteral("/archiwum");
     const BenchFolder here(root, "2019.05.10");
     CreateBenchDataRoot();
-    ScriptedPrompter prompter;
+    StartedBenchProgram program;
     SilentProgress progress;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    ScriptedPrompter &prompter = program.prompter;
+    WorkingEnvironment &environment = program.environment;
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
     FillBenchContractors(dane);
     const QString archive = folder + QStringLiteral("/kopia");

@@ -1,10 +1,8 @@
 #include "posting_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "ledger/month_view.h"
 #include "ledger/posting.h"
 #include "platform/scripted_prompter.h"
@@ -49,11 +47,9 @@ void benchPosting(const QString &folder, BenchReport &report)
 {
     const BenchFolder here(folder + QStringLiteral("/ksiegowanie"), "2019.07.10");
     CreateBenchDataRoot();
-    ScriptedPrompter prompter;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program;
+    WorkingEnvironment &environment = program.environment;
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
     SelectWorkingMonth(dane, QStringLiteral("01"));
     for (int month = 1; month <= 5; ++month)

@@ -1,10 +1,8 @@
 #include "text_transfer_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "maintenance/text_export.h"
 #include "maintenance/text_import.h"
 #include "platform/progress.h"
@@ -68,12 +66,10 @@ void benchTextTransfer(const QString &folder, BenchReport &report)
 {
     const BenchFolder here(folder + QStringLiteral("/tekst"), "2019.05.10");
     CreateBenchDataRoot();
-    ScriptedPrompter prompter;
+    StartedBenchProgram program;
     SilentProgress progress;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    ScriptedPrompter &prompter = program.prompter;
+    TDANE &dane = *program.dane;
     FillBenchContractors(dane);
     Cursor &catalogue = dane.TKontrah;
     const QString table = catalogue.tablePath();

@@ -1,10 +1,8 @@
 #include "year_opening_bench.h"
 
-#include "assembly/data_module_assembly.h"
 #include "bench_report.h"
 #include "bench_year.h"
 #include "core/data_module.h"
-#include "core/start_up.h"
 #include "maintenance/year_opening.h"
 #include "platform/scripted_prompter.h"
 
@@ -35,11 +33,10 @@ void benchYearOpening(const QString &folder, BenchReport &report)
 {
     const BenchFolder here(folder + QStringLiteral("/rok"), "2019.05.10");
     CreateBenchDataRoot();
-    ScriptedPrompter prompter;
-    WorkingEnvironment environment = startEnvironment();
-    const std::unique_ptr<TDANE> dataModule = AssembleDataModule(environment, prompter);
-    TDANE &dane = *dataModule;
-    dane.DataModuleCreate();
+    StartedBenchProgram program;
+    ScriptedPrompter &prompter = program.prompter;
+    WorkingEnvironment &environment = program.environment;
+    TDANE &dane = *program.dane;
     FillBenchLedger(dane);
     FillBenchContractors(dane);
 
