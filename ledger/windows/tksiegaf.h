@@ -49,6 +49,7 @@ class TOPISZGF;
 class TPIT5F;
 class TROKF;
 enum class CompanionProgram;
+struct ImportResult;
 
 class TKSIEGAF : public QMainWindow {
     Q_OBJECT
@@ -174,6 +175,7 @@ private:
     void openDocument(const QString &document);
     // The import commands are offered while the companion tables they read are open.
     void offerImports();
+    void importDone(const ImportResult &result);
     // Runs a handler; an engine failure is shown instead of ending the program.
     void run(const std::function<void()> &handler);
 

@@ -10,6 +10,7 @@
 #include "ledger/windows/tksiegaf1.h"
 
 #include <QAction>
+#include <QLabel>
 
 void TKSIEGAF::offerImports()
 {
@@ -28,27 +29,31 @@ void TKSIEGAF::Parametryprogramu1Click()
     programParameters_->execute();
 }
 
+void TKSIEGAF::importDone(const ImportResult &result)
+{
+    // A failure or refusal has been shown in its box; what was imported is said where the
+    // window gives its hints, and the view shows the book as it now is either way.
+    if (result.imported())
+        hint_->setText(ImportedEntriesText(result.counts));
+    refreshMonthView();
+}
+
 void TKSIEGAF::Sprzeda1Click()
 {
-    // What was imported, or the failure that was shown, is in the book the view shows now.
-    static_cast<void>(ImportRegisters(dane_, RegisterKind::Sales, *progress_, [this] { openEditor(); }));
-    refreshMonthView();
+    importDone(ImportRegisters(dane_, RegisterKind::Sales, *progress_, [this] { openEditor(); }));
 }
 
 void TKSIEGAF::Zakupy1Click()
 {
-    static_cast<void>(ImportRegisters(dane_, RegisterKind::Purchases, *progress_, [this] { openEditor(); }));
-    refreshMonthView();
+    importDone(ImportRegisters(dane_, RegisterKind::Purchases, *progress_, [this] { openEditor(); }));
 }
 
 void TKSIEGAF::Ewidencjaprzebiegupojazdu1Click()
 {
-    static_cast<void>(ImportVehicleCosts(dane_));
-    refreshMonthView();
+    importDone(ImportVehicleCosts(dane_));
 }
 
 void TKSIEGAF::Amortyzacja1Click()
 {
-    static_cast<void>(ImportDepreciation(dane_));
-    refreshMonthView();
+    importDone(ImportDepreciation(dane_));
 }

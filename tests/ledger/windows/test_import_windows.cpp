@@ -39,6 +39,8 @@ TEST_F(ImportWindows, EveryImportRunsFromTheMenuIntoTheMonthShown)
     }
     EXPECT_EQ(w.grid()->model()->rowCount(), 6 + 7 + 2 + 1) << messageTexts().join('\n').toStdString();
     EXPECT_EQ(w.title()->text(), "PODATKOWA KSIĘGA PRZYCHODÓW i ROZCHODÓW miesiąc : maj 2019");
+    EXPECT_EQ(w.hintPanel()->text(), "Zapisy dodane: 1, zmienione: 0, usunięte: 0.")
+        << "the last import says what it wrote";
     EXPECT_TRUE(dane->TKSIEGA.isFiltered());
     shoot(w, "TKSIEGAF-import-maj");
 
