@@ -18,6 +18,9 @@ class TDANE;
 inline const QString ClosedMonthText = QStringLiteral("Miesiąc zamkniety.\rBrak możliwości importu.");
 // "Wszystkie" is shown: the month "13" would reach the keys and the entries.
 inline const QString ChooseMonthText = QStringLiteral("Wybierz miesiąc importu.");
+// The progress window's title for a register being read, before the register's name.
+inline const QString SalesRegisterProgressText = QStringLiteral("Import sprzdaży rejestr : ");
+inline const QString PurchaseRegisterProgressText = QStringLiteral("Import zakupów rejestr : ");
 
 // Saves the entry being edited and checks that the working month can take entries: the
 // result to end the import with (the failure or refusal shown), or nothing to go on.

@@ -73,8 +73,8 @@ private:
     void importRegister()
     {
         Cursor &headers = dane_.TNAG;
-        const QString title = kind_ == RegisterKind::Sales ? QStringLiteral("Import sprzdaży rejestr : ")
-                                                           : QStringLiteral("Import zakupów rejestr : ");
+        const QString &title = kind_ == RegisterKind::Sales ? SalesRegisterProgressText
+                                                            : PurchaseRegisterProgressText;
         // The invoicing program may have changed its tables since they were last read.
         headers.refresh();
         progress_.start(title + text(dane_.TRD, "NAZWA"), headers.recordCount());

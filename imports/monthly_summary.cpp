@@ -3,6 +3,7 @@
 #include "core/calendar.h"
 #include "core/data_module.h"
 #include "imports/import_rows.h"
+#include "imports/import_start.h"
 #include "imports/position_amount.h"
 #include "ledger/ledger_rules.h"
 #include "ledger/record_operations.h"
@@ -52,7 +53,7 @@ Totals sumRegisters(TDANE &dane, Progress &progress)
     const auto stopProgress = qScopeGuard([&progress] { progress.stop(); });
     for (registers.first(); !registers.eof(); registers.next()) {
         headers.refresh();
-        progress.start(QStringLiteral("Import sprzdaży rejestr : ") + text(registers, "NAZWA"),
+        progress.start(SalesRegisterProgressText + text(registers, "NAZWA"),
                        headers.recordCount());
         for (headers.first(); !headers.eof(); headers.next()) {
             progress.step();
